@@ -1,0 +1,43 @@
+# The whole set-up on a fresh Debian 12 machine is `make run` or `make test`.
+BUILD ?= build
+GENERATOR := -G Ninja
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+export QT_QPA_PLATFORM ?= offscreen
+
+.PHONY: all bootstrap build run test bench fuzz sanitize clean
+
+all: build
+
+bootstrap:
+	@scripts/bootstrap
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) $(GENERATOR) $(CMAKE_FLAGS)
+
+build: bootstrap $(BUILD)/build.ninja
+	cmake --build $(BUILD)
+
+run: build
+	@scripts/run $(BUILD)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j2 --timeout 300
+
+bench: build
+	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b"; done
+
+# AddressSanitizer and UndefinedBehaviorSanitizer over the whole test suite.
+sanitize: bootstrap
+	cmake -S . -B build-asan $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DKORVEL_SANITIZE=ON
+	cmake --build build-asan
+	cd build-asan && ctest --output-on-failure -j2 --timeout 600
+
+fuzz:
+	@WITH_FUZZ=1 scripts/bootstrap
+	cmake -S . -B build-fuzz $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVEL_FUZZ=ON \
+	  -DCMAKE_CXX_COMPILER=clang++
+	cmake --build build-fuzz
+	scripts/fuzz build-fuzz
+
+clean:
+	rm -rf $(BUILD) build-asan build-fuzz
