@@ -9,7 +9,8 @@ namespace {
 
 std::vector<std::byte> Bytes(std::initializer_list<unsigned> values) {
     std::vector<std::byte> v;
-    for (unsigned x : values) v.push_back(std::byte(x));
+    for (unsigned x : values)
+        v.push_back(std::byte(x));
     return v;
 }
 
