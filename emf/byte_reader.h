@@ -25,12 +25,17 @@ public:
     Bytes data() const { return m_data; }
 
     void seek(std::size_t pos) {
-        if (pos > m_data.size()) m_ok = false;
-        else m_pos = pos;
+        if (pos > m_data.size())
+            m_ok = false;
+        else
+            m_pos = pos;
     }
     void skip(std::size_t n) {
-        if (n > remaining()) { m_ok = false; m_pos = m_data.size(); }
-        else m_pos += n;
+        if (n > remaining()) {
+            m_ok = false;
+            m_pos = m_data.size();
+        } else
+            m_pos += n;
     }
 
     std::uint8_t u8() { return static_cast<std::uint8_t>(take(1)); }
@@ -48,7 +53,11 @@ public:
 
     /// The next n bytes, or an empty span (and ok() false) when fewer remain.
     Bytes bytes(std::size_t n) {
-        if (n > remaining()) { m_ok = false; m_pos = m_data.size(); return {}; }
+        if (n > remaining()) {
+            m_ok = false;
+            m_pos = m_data.size();
+            return {};
+        }
         Bytes b = m_data.subspan(m_pos, n);
         m_pos += n;
         return b;
@@ -56,13 +65,20 @@ public:
 
     /// count elements of elemSize bytes at the cursor; empty and !ok() on overflow or overrun.
     Bytes array(std::uint64_t count, std::uint64_t elemSize) {
-        if (elemSize != 0 && count > remaining() / elemSize) { m_ok = false; return {}; }
+        if (elemSize != 0 && count > remaining() / elemSize) {
+            m_ok = false;
+            return {};
+        }
         return bytes(static_cast<std::size_t>(count * elemSize));
     }
 
 private:
     std::uint64_t take(unsigned n) {
-        if (n > remaining()) { m_ok = false; m_pos = m_data.size(); return 0; }
+        if (n > remaining()) {
+            m_ok = false;
+            m_pos = m_data.size();
+            return 0;
+        }
         std::uint64_t v = 0;
         for (unsigned i = 0; i < n; ++i)
             v |= std::uint64_t(std::to_integer<std::uint8_t>(m_data[m_pos + i])) << (8 * i);
