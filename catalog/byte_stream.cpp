@@ -1,0 +1,34 @@
+#include "catalog/byte_stream.h"
+
+#include <cstring>
+
+namespace catalog {
+
+bool ByteReader::U32(std::uint32_t& value) {
+    if (Remaining() < 4) return false;
+    const std::byte* p = m_Data.data() + m_Pos;
+    value = std::to_integer<std::uint32_t>(p[0]) | std::to_integer<std::uint32_t>(p[1]) << 8 |
+            std::to_integer<std::uint32_t>(p[2]) << 16 | std::to_integer<std::uint32_t>(p[3]) << 24;
+    m_Pos += 4;
+    return true;
+}
+
+bool ByteReader::Bytes(std::uint32_t count, std::string& out) {
+    if (Remaining() < count) return false;
+    out.assign(reinterpret_cast<const char*>(m_Data.data() + m_Pos), count);
+    m_Pos += count;
+    return true;
+}
+
+void ByteWriter::U32(std::uint32_t value) {
+    const std::byte bytes[4] = {std::byte(value), std::byte(value >> 8), std::byte(value >> 16),
+                                std::byte(value >> 24)};
+    m_Out.insert(m_Out.end(), bytes, bytes + 4);
+}
+
+void ByteWriter::Bytes(const std::string& bytes) {
+    const auto* p = reinterpret_cast<const std::byte*>(bytes.data());
+    m_Out.insert(m_Out.end(), p, p + bytes.size());
+}
+
+} // namespace catalog

@@ -1,0 +1,100 @@
+#include "catalog/melvara_doc.h"
+
+#include "catalog/catalogue_file.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+CMELVARADoc::CMELVARADoc() : m_pCatalogue(std::make_unique<CCatalogue>()) {}
+
+void CMELVARADoc::ReplaceCatalogue() {
+    ClearCurrentMedia();
+    m_pCatalogue = std::make_unique<CCatalogue>();
+}
+
+bool CMELVARADoc::OnNewDocument() {
+    m_PathName.clear();
+    m_bModified = false;
+    ReplaceCatalogue();
+    UpdateAllViews(nullptr, HINT_NEW_CATALOGUE);
+    return true;
+}
+
+catalog::CatalogueStatus CMELVARADoc::OnOpenDocument(const std::string& path) {
+    ReplaceCatalogue();
+    catalog::CatalogueStatus status = catalog::LoadCatalogueFile(*m_pCatalogue, path);
+    // Bound to a file it could not read, the next Save would replace the user's file with
+    // whatever part of it was understood.
+    m_PathName = status.ok() ? path : std::string();
+    m_bModified = false;
+    UpdateAllViews(nullptr, HINT_CATALOGUE_LOADED);
+    return status;
+}
+
+catalog::CatalogueStatus CMELVARADoc::OnSaveDocument(const std::string& path) {
+    catalog::CatalogueStatus status = catalog::SaveCatalogueFile(*m_pCatalogue, path);
+    if (status.ok()) {
+        m_PathName = path;
+        m_bModified = false;
+    }
+    return status;
+}
+
+void CMELVARADoc::SetCurrentMedia(CMedia* media, int row) {
+    m_pCurrentMedia = media;
+    m_nCurrentRow = media ? row : -1;
+}
+
+std::string CMELVARADoc::GetTitle() const {
+    return m_PathName.substr(m_PathName.rfind('/') + 1);
+}
+
+void CMELVARADoc::AddView(CDocView* view) {
+    if (std::ranges::find(m_Views, view) == m_Views.end()) m_Views.push_back(view);
+}
+
+void CMELVARADoc::RemoveView(CDocView* view) {
+    std::erase(m_Views, view);
+}
+
+void CMELVARADoc::UpdateAllViews(CDocView* sender, UpdateHint hint, CMedia* record) {
+    // A view may add or remove views while it reacts; walk a copy and skip the removed.
+    const std::vector<CDocView*> views = m_Views;
+    for (CDocView* view : views) {
+        if (view == sender || std::ranges::find(m_Views, view) == m_Views.end()) continue;
+        view->OnUpdate(sender, hint, record);
+    }
+}
+
+void CMELVARADoc::OnAppendTrack() {
+    if (m_nCurrentRow != -1 && m_pCurrentMedia) UpdateAllViews(nullptr, HINT_APPEND_TRACK);
+}
+
+void CMELVARADoc::OnRefreshMediaList() {
+    UpdateAllViews(nullptr, HINT_REFRESH_MEDIA);
+}
+
+std::size_t CMELVARADoc::OnClearUnused() {
+    std::unordered_set<std::uint32_t> used;
+    for (const CMedia& media : m_pCatalogue->Media())
+        for (const CTrack& track : media.Tracks())
+            used.insert(track.InterpreterIndex());
+    std::vector<std::uint32_t> unused;
+    for (const CInterpreter& entry : m_pCatalogue->Interpreters())
+        if (!used.contains(entry.InterpreterIndex())) unused.push_back(entry.InterpreterIndex());
+    for (std::uint32_t index : unused)
+        m_pCatalogue->Interpreters().DeleteInterpreter(index);
+    if (!unused.empty()) m_bModified = true;
+    return unused.size();
+}
+
+bool CMELVARADoc::IsCommandEnabled(DocCommand command) const {
+    switch (command) {
+    case DocCommand::EditList:
+    case DocCommand::RefreshMediaList:
+    case DocCommand::ClearUnused:
+        return true;
+    default:
+        return m_nCurrentRow != -1;
+    }
+}
