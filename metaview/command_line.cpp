@@ -1,0 +1,116 @@
+#include "metaview/command_line.h"
+
+#include "common/version_info.h"
+#include "emf/cp1252.h"
+#include "metaview/emf_doc.h"
+#include "metaview/emr_type_table.h"
+#include "metaview/file_info.h"
+
+#include <QString>
+
+namespace metaview {
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: kelvane [OPTION]\n"
+    "Views and inspects enhanced metafiles (EMF); Windows metafiles (WMF) are converted.\n"
+    "\n"
+    "  --info FILE             print the file information, one \"label<TAB>value\" a line\n"
+    "  --records FILE          print every record: position, type name, ID, size\n"
+    "  --convert FILE OUT.emf  write the enhanced metafile that FILE loads as\n"
+    "  --help                  print this text\n"
+    "  --version               print the version\n";
+
+// ANSI text as UTF-8 for the terminal; control characters would break the line format.
+std::string Printable(const std::string& ansi) {
+    std::u16string text = emf::FromCp1252(ansi);
+    for (char16_t& c : text)
+        if (c < 0x20 || c == 0x7F) c = u' ';
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())).toStdString();
+}
+
+void ReportNotes(const emf::LoadNotes& notes, std::ostream& err) {
+    if (notes.recordCountDiffers) err << "note: the header's record count is wrong.\n";
+    if (notes.byteCountDiffers) err << "note: the header's byte count is wrong.\n";
+    if (!notes.damage.empty()) err << "note: the records end early: " << notes.damage << "\n";
+    if (notes.eofAdded) err << "note: EMR_EOF was missing and has been added.\n";
+    if (notes.ignoredBytes > 0) err << "note: " << notes.ignoredBytes << " bytes were ignored.\n";
+}
+
+bool Open(const std::string& path, CEMFDoc& doc, std::ostream& err) {
+    std::string error;
+    if (doc.OnOpenDocument(path, error)) return true;
+    err << "kelvane: " << error << "\n";
+    return false;
+}
+
+void PrintInfo(const CEMFData& data, std::ostream& out) {
+    for (const FileInfoRow& row : FileInformationRows(data.Header(), data.Description()))
+        out << row.label << '\t' << Printable(row.value) << '\n';
+}
+
+void PrintRecords(const CEMFData& data, std::ostream& out) {
+    const auto& records = data.Picture().Records();
+    for (std::size_t i = 0; i < records.size(); ++i)
+        out << i << '\t' << EMRTypeName(records[i].type) << '\t' << FindEMRType(records[i].type)
+            << '\t' << records[i].size << '\n';
+}
+
+int Inspect(const std::string& option, const std::string& path, std::ostream& out,
+            std::ostream& err) {
+    CEMFDoc doc;
+    if (!Open(path, doc, err)) return 1;
+    if (option == "--info")
+        PrintInfo(doc.Data(), out);
+    else
+        PrintRecords(doc.Data(), out);
+    ReportNotes(doc.Data().Picture().Notes(), err);
+    return 0;
+}
+
+int Convert(const std::string& path, const std::string& target, std::ostream& err) {
+    CEMFDoc doc;
+    if (!Open(path, doc, err)) return 1;
+    std::string error;
+    if (doc.OnSaveDocument(target, error)) return 0;
+    err << "kelvane: " << error << "\n";
+    return 1;
+}
+
+void PrintVersion(std::ostream& out) {
+    CFileVersionInfo version;
+    version.Load();
+    const std::uint32_t ms = version.GetFileVersionMS(), ls = version.GetFileVersionLS();
+    out << "Korvel-Software Kelvane " << (ms >> 16) << '.' << (ms & 0xFFFF) << '.' << (ls >> 16)
+        << '.' << (ls & 0xFFFF) << '\n';
+}
+
+int UsageError(const std::string& what, std::ostream& err) {
+    err << "kelvane: " << what << "\n" << kUsage;
+    return 2;
+}
+
+} // namespace
+
+int RunCommandLine(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        if (args.size() > 1) return UsageError("--help takes no argument.", err);
+        out << kUsage;
+        return 0;
+    }
+    const std::string& option = args[0];
+    if (option == "--version" && args.size() == 1) {
+        PrintVersion(out);
+        return 0;
+    }
+    if ((option == "--info" || option == "--records") && args.size() == 2)
+        return Inspect(option, args[1], out, err);
+    if (option == "--convert" && args.size() == 3) return Convert(args[1], args[2], err);
+    if (option.starts_with("-")) return UsageError("wrong use of " + option + ".", err);
+    // A file name alone is for the windows, which this build does not have yet.
+    out << kUsage;
+    return 0;
+}
+
+} // namespace metaview
