@@ -73,6 +73,5 @@ CInterpreter* CInterpreterList::FirstInterpreter() {
 }
 
 CInterpreter* CInterpreterList::NextInterpreter() {
-    if (m_Cursor == m_Entries.end()) return nullptr;
-    return &*m_Cursor++;
+    return catalog::TakeNext(m_Entries, m_Cursor);
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <iterator>
+#include <utility>
 #include <vector>
 
 namespace catalog {
@@ -44,6 +45,29 @@ void EraseWhere(List& list, typename List::iterator& cursor, Pred pred) {
         it = list.erase(it);
         if (atCursor) cursor = it;
     }
+}
+
+/// The entry at the cursor, moving the cursor on; nullptr at the end.
+template <class List>
+typename List::value_type* TakeNext(List& list, typename List::iterator& cursor) {
+    return cursor == list.end() ? nullptr : &*cursor++;
+}
+
+/// Exchanges the entry with its list neighbour toward the front or the back, places and
+/// index values alike, so records keep their identity. Nothing when there is no neighbour.
+template <class List, class Index>
+void ExchangeWithNeighbour(List& list, typename List::iterator it, bool towardFront,
+                           Index List::value_type::*index) {
+    auto front = it, back = std::next(it);
+    if (towardFront) {
+        if (it == list.begin()) return;
+        front = std::prev(it);
+        back = it;
+    } else if (back == list.end()) {
+        return;
+    }
+    list.splice(front, list, back);
+    std::swap((*front).*index, (*back).*index);
 }
 
 } // namespace catalog

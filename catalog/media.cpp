@@ -2,8 +2,8 @@
 
 #include "catalog/list_helpers.h"
 
+#include <algorithm>
 #include <ctime>
-#include <iterator>
 
 using catalog::AddLength;
 using catalog::SubtractLength;
@@ -46,9 +46,8 @@ CTrack* CMedia::AddTrack(std::string_view title, MinSecLength length, std::uint3
 }
 
 CTrack* CMedia::FindTrack(std::uint32_t trackIndex) {
-    for (CTrack& track : m_Tracks)
-        if (track.m_nTrackIndex == trackIndex) return &track;
-    return nullptr;
+    auto it = std::ranges::find(m_Tracks, trackIndex, &CTrack::m_nTrackIndex);
+    return it == m_Tracks.end() ? nullptr : &*it;
 }
 
 CTrack* CMedia::EditTrack(std::string_view title, MinSecLength length, std::uint32_t interpreter,
@@ -70,21 +69,9 @@ void CMedia::DeleteTrack(std::uint32_t trackIndex) {
 }
 
 void CMedia::MoveTrack(std::uint32_t trackIndex, bool towardFront) {
-    auto it = m_Tracks.begin();
-    while (it != m_Tracks.end() && it->m_nTrackIndex != trackIndex)
-        ++it;
+    auto it = std::ranges::find(m_Tracks, trackIndex, &CTrack::m_nTrackIndex);
     if (it == m_Tracks.end()) return;
-    auto front = it, back = std::next(it);
-    if (towardFront) {
-        if (it == m_Tracks.begin()) return;
-        front = std::prev(it);
-        back = it;
-    } else if (back == m_Tracks.end()) {
-        return;
-    }
-    // splice keeps both records where they live; only their list links change.
-    m_Tracks.splice(front, m_Tracks, back);
-    std::swap(front->m_nTrackIndex, back->m_nTrackIndex);
+    catalog::ExchangeWithNeighbour(m_Tracks, it, towardFront, &CTrack::m_nTrackIndex);
 }
 
 CTrack* CMedia::FirstTrack() {
@@ -93,6 +80,5 @@ CTrack* CMedia::FirstTrack() {
 }
 
 CTrack* CMedia::NextTrack() {
-    if (m_TrackCursor == m_Tracks.end()) return nullptr;
-    return &*m_TrackCursor++;
+    return catalog::TakeNext(m_Tracks, m_TrackCursor);
 }

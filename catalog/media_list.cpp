@@ -2,7 +2,8 @@
 
 #include "catalog/list_helpers.h"
 
-#include <iterator>
+#include <algorithm>
+
 #include <limits>
 
 namespace {
@@ -53,29 +54,15 @@ void CMediaList::MoveMedia(std::uint32_t mediaIndex, bool towardBack) {
         it->m_nMediaIndex = target;
         return;
     }
-    auto front = it, back = std::next(it);
-    if (!towardBack) {
-        if (it == m_Media.begin()) return;
-        front = std::prev(it);
-        back = it;
-    } else if (back == m_Media.end()) {
-        return;
-    }
-    m_Media.splice(front, m_Media, back);
-    std::swap(front->m_nMediaIndex, back->m_nMediaIndex);
+    catalog::ExchangeWithNeighbour(m_Media, it, !towardBack, &CMedia::m_nMediaIndex);
 }
 
 std::list<CMedia>::iterator CMediaList::FindIt(std::uint32_t mediaIndex) {
-    auto it = m_Media.begin();
-    while (it != m_Media.end() && it->m_nMediaIndex != mediaIndex)
-        ++it;
-    return it;
+    return std::ranges::find(m_Media, mediaIndex, &CMedia::m_nMediaIndex);
 }
 
 bool CMediaList::HasIndex(std::uint32_t mediaIndex) const {
-    for (const CMedia& media : m_Media)
-        if (media.m_nMediaIndex == mediaIndex) return true;
-    return false;
+    return std::ranges::find(m_Media, mediaIndex, &CMedia::m_nMediaIndex) != m_Media.end();
 }
 
 CMedia* CMediaList::FindMedia(std::uint32_t mediaIndex) {
@@ -109,7 +96,7 @@ CMedia* CMediaList::FirstMedia() {
 }
 
 CMedia* CMediaList::NextMedia() {
-    m_pCurrent = m_Next == m_Media.end() ? nullptr : &*m_Next++;
+    m_pCurrent = catalog::TakeNext(m_Media, m_Next);
     return m_pCurrent;
 }
 
