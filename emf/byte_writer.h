@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 #include <vector>
 
 namespace emf {
@@ -48,5 +49,24 @@ private:
     }
     std::vector<std::byte>& m_out;
 };
+
+/// Packs 32-bit values, rectangles, points and sizes into a record's parameters.
+template <class... T> std::vector<std::byte> PackParams(const T&... values) {
+    std::vector<std::byte> out;
+    ByteWriter w(out);
+    const auto put = [&w](const auto& v) {
+        using V = std::decay_t<decltype(v)>;
+        if constexpr (std::is_same_v<V, RectL>)
+            w.rect(v);
+        else if constexpr (std::is_same_v<V, PointL>)
+            w.point(v);
+        else if constexpr (std::is_same_v<V, SizeL>)
+            w.size(v);
+        else
+            w.u32(static_cast<std::uint32_t>(v));
+    };
+    (put(values), ...);
+    return out;
+}
 
 } // namespace emf

@@ -32,25 +32,6 @@ std::int32_t Scale(std::int32_t v, std::int32_t num, std::int32_t den) {
     return den == 0 ? 0 : static_cast<std::int32_t>(std::int64_t(v) * num / den);
 }
 
-// Packs values for a record's parameters.
-template <class... T> std::vector<std::byte> Pack(const T&... values) {
-    std::vector<std::byte> out;
-    ByteWriter w(out);
-    const auto put = [&w](const auto& v) {
-        using V = std::decay_t<decltype(v)>;
-        if constexpr (std::is_same_v<V, RectL>)
-            w.rect(v);
-        else if constexpr (std::is_same_v<V, PointL>)
-            w.point(v);
-        else if constexpr (std::is_same_v<V, SizeL>)
-            w.size(v);
-        else
-            w.u32(static_cast<std::uint32_t>(v));
-    };
-    (put(values), ...);
-    return out;
-}
-
 RectL PointsExtent(std::span<const PointS> points) {
     RectL r{points[0].x, points[0].y, points[0].x, points[0].y};
     for (const PointS& p : points) {
@@ -153,58 +134,58 @@ PictureResult EmfBuilder::Picture() const {
 }
 
 void EmfBuilder::SetMapMode(std::uint32_t mode) {
-    AddRecord(EMR_SETMAPMODE, Pack(mode));
+    AddRecord(EMR_SETMAPMODE, PackParams(mode));
 }
 void EmfBuilder::SetWindowExtEx(SizeL ext) {
-    AddRecord(EMR_SETWINDOWEXTEX, Pack(ext));
+    AddRecord(EMR_SETWINDOWEXTEX, PackParams(ext));
 }
 void EmfBuilder::SetWindowOrgEx(PointL org) {
-    AddRecord(EMR_SETWINDOWORGEX, Pack(org));
+    AddRecord(EMR_SETWINDOWORGEX, PackParams(org));
 }
 void EmfBuilder::SetViewportExtEx(SizeL ext) {
-    AddRecord(EMR_SETVIEWPORTEXTEX, Pack(ext));
+    AddRecord(EMR_SETVIEWPORTEXTEX, PackParams(ext));
 }
 void EmfBuilder::SetViewportOrgEx(PointL org) {
-    AddRecord(EMR_SETVIEWPORTORGEX, Pack(org));
+    AddRecord(EMR_SETVIEWPORTORGEX, PackParams(org));
 }
 void EmfBuilder::SetBkMode(std::uint32_t mode) {
-    AddRecord(EMR_SETBKMODE, Pack(mode));
+    AddRecord(EMR_SETBKMODE, PackParams(mode));
 }
 void EmfBuilder::SetTextAlign(std::uint32_t align) {
-    AddRecord(EMR_SETTEXTALIGN, Pack(align));
+    AddRecord(EMR_SETTEXTALIGN, PackParams(align));
 }
 void EmfBuilder::SetTextColor(std::uint32_t c) {
-    AddRecord(EMR_SETTEXTCOLOR, Pack(c));
+    AddRecord(EMR_SETTEXTCOLOR, PackParams(c));
 }
 void EmfBuilder::SetBkColor(std::uint32_t c) {
-    AddRecord(EMR_SETBKCOLOR, Pack(c));
+    AddRecord(EMR_SETBKCOLOR, PackParams(c));
 }
 void EmfBuilder::SaveDC() {
     AddRecord(EMR_SAVEDC, {});
 }
 void EmfBuilder::RestoreDC(std::int32_t level) {
-    AddRecord(EMR_RESTOREDC, Pack(level));
+    AddRecord(EMR_RESTOREDC, PackParams(level));
 }
 void EmfBuilder::SelectObject(std::uint32_t h) {
-    AddRecord(EMR_SELECTOBJECT, Pack(h));
+    AddRecord(EMR_SELECTOBJECT, PackParams(h));
 }
 void EmfBuilder::DeleteObject(std::uint32_t h) {
-    AddRecord(EMR_DELETEOBJECT, Pack(h));
+    AddRecord(EMR_DELETEOBJECT, PackParams(h));
 }
 
 void EmfBuilder::CreatePen(std::uint32_t handle, std::uint32_t style, std::int32_t width,
                            std::uint32_t colorref) {
-    AddRecord(EMR_CREATEPEN, Pack(handle, style, PointL{width, 0}, colorref));
+    AddRecord(EMR_CREATEPEN, PackParams(handle, style, PointL{width, 0}, colorref));
 }
 
 void EmfBuilder::CreateBrushIndirect(std::uint32_t handle, std::uint32_t style,
                                      std::uint32_t colorref, std::uint32_t hatch) {
-    AddRecord(EMR_CREATEBRUSHINDIRECT, Pack(handle, style, colorref, hatch));
+    AddRecord(EMR_CREATEBRUSHINDIRECT, PackParams(handle, style, colorref, hatch));
 }
 
 void EmfBuilder::ExtCreateFontIndirectW(std::uint32_t handle, const LogFontW& f) {
     std::vector<std::byte> p =
-        Pack(handle, f.height, f.width, f.escapement, f.orientation, f.weight);
+        PackParams(handle, f.height, f.width, f.escapement, f.orientation, f.weight);
     ByteWriter w(p);
     for (std::uint8_t b : {f.italic, f.underline, f.strikeOut, f.charSet, f.outPrecision,
                            f.clipPrecision, f.quality, f.pitchAndFamily})
@@ -217,27 +198,27 @@ void EmfBuilder::ExtCreateFontIndirectW(std::uint32_t handle, const LogFontW& f)
 }
 
 void EmfBuilder::MoveToEx(PointL p) {
-    AddRecord(EMR_MOVETOEX, Pack(p));
+    AddRecord(EMR_MOVETOEX, PackParams(p));
 }
 
 void EmfBuilder::LineTo(PointL p) {
-    AddRecord(EMR_LINETO, Pack(p));
+    AddRecord(EMR_LINETO, PackParams(p));
     IncludeInBounds({p.x, p.y, p.x, p.y});
 }
 
 void EmfBuilder::Rectangle(const RectL& box) {
-    AddRecord(EMR_RECTANGLE, Pack(box));
+    AddRecord(EMR_RECTANGLE, PackParams(box));
     IncludeInBounds(box);
 }
 
 void EmfBuilder::Ellipse(const RectL& box) {
-    AddRecord(EMR_ELLIPSE, Pack(box));
+    AddRecord(EMR_ELLIPSE, PackParams(box));
     IncludeInBounds(box);
 }
 
 void EmfBuilder::AddPoly16(std::uint32_t type, std::span<const PointS> points) {
     const RectL extent = points.empty() ? RectL{0, 0, -1, -1} : PointsExtent(points);
-    std::vector<std::byte> p = Pack(extent, std::uint32_t(points.size()));
+    std::vector<std::byte> p = PackParams(extent, std::uint32_t(points.size()));
     ByteWriter w(p);
     for (const PointS& pt : points)
         w.i16(pt.x), w.i16(pt.y);
@@ -256,8 +237,8 @@ void EmfBuilder::Polygon16(std::span<const PointS> points) {
 void EmfBuilder::AddTextOut(std::uint32_t type, PointL p, Bytes text, std::uint32_t chars,
                             std::uint32_t options) {
     constexpr std::uint32_t kStringOffset = 76, kGmCompatible = 1;
-    std::vector<std::byte> params = Pack(RectL{0, 0, -1, -1}, kGmCompatible, 0u, 0u, p, chars,
-                                         kStringOffset, options, RectL{0, 0, -1, -1}, 0u);
+    std::vector<std::byte> params = PackParams(RectL{0, 0, -1, -1}, kGmCompatible, 0u, 0u, p, chars,
+                                               kStringOffset, options, RectL{0, 0, -1, -1}, 0u);
     ByteWriter w(params);
     w.bytes(text);
     AddRecord(type, params);

@@ -1,11 +1,86 @@
 #include "emf/wmf_converter.h"
 
-namespace emf {
+#include "emf/byte_writer.h"
+#include "emf/record_types.h"
+#include "emf/wmf_context.h"
+#include "emf/wmf_records.h"
 
-PictureResult ConvertWmf(Bytes) {
+#include <algorithm>
+#include <array>
+
+namespace emf {
+namespace {
+
+constexpr std::size_t kMetaHeaderSize = 18, kRecordHeadSize = 6;
+constexpr std::uint32_t MM_ANISOTROPIC = 8;
+
+// Every record function with an EMF equivalent, sorted for lookup. Records without one
+// (escapes, palette animation, viewport changes, character extra, relabs) are dropped.
+std::vector<WmfHandlerEntry> SortedHandlers() {
+    std::vector<WmfHandlerEntry> all;
+    for (auto family : {WmfStateHandlers(), WmfObjectHandlers(), WmfDrawingHandlers(),
+                        WmfTextHandlers(), WmfBitmapHandlers(), WmfRegionHandlers()})
+        all.insert(all.end(), family.begin(), family.end());
+    std::sort(all.begin(), all.end(), [](const WmfHandlerEntry& a, const WmfHandlerEntry& b) {
+        return a.function < b.function;
+    });
+    return all;
+}
+
+WmfHandler FindHandler(std::uint16_t function) {
+    static const std::vector<WmfHandlerEntry> handlers = SortedHandlers();
+    const auto it =
+        std::lower_bound(handlers.begin(), handlers.end(), function,
+                         [](const WmfHandlerEntry& e, std::uint16_t f) { return e.function < f; });
+    return it != handlers.end() && it->function == function ? it->handler : nullptr;
+}
+
+// [MS-WMF] 2.3.2.2: memory (1) or disk (2) metafile, header of 9 words.
+std::string MetaHeaderProblem(Bytes wmf) {
+    if (wmf.size() < kMetaHeaderSize) return "too short for a Windows metafile header";
+    ByteReader r(wmf);
+    const std::uint16_t type = r.u16(), headerWords = r.u16();
+    if (type != 1 && type != 2) return "not a Windows metafile: unknown metafile type";
+    if (headerWords != kMetaHeaderSize / 2) return "not a Windows metafile: wrong header size";
+    return {};
+}
+
+// The conversion starts on the reference device: window and viewport both its size, so the
+// metafile's own window, when it sets one, is stretched over the whole device.
+void BeginPicture(WmfContext& ctx) {
+    ctx.emf.SetFrame(DeviceToFrame(
+        {0, 0, kReferenceDevice.pixels.cx - 1, kReferenceDevice.pixels.cy - 1}, kReferenceDevice));
+    ctx.Emit(EMR_SETMAPMODE, PackParams(MM_ANISOTROPIC));
+    ctx.Emit(EMR_SETWINDOWEXTEX, PackParams(kReferenceDevice.pixels));
+    ctx.Emit(EMR_SETVIEWPORTEXTEX, PackParams(kReferenceDevice.pixels));
+}
+
+// Plays records up to META_EOF; a record whose size is impossible ends the picture there.
+void ConvertRecords(WmfContext& ctx, Bytes wmf) {
+    std::size_t pos = kMetaHeaderSize;
+    while (wmf.size() - pos >= kRecordHeadSize) {
+        ByteReader head(wmf, pos);
+        const std::uint64_t bytes = 2ull * head.u32();
+        const std::uint16_t function = head.u16();
+        if (function == META_EOF || bytes < kRecordHeadSize || bytes > wmf.size() - pos) return;
+        if (WmfHandler handler = FindHandler(function)) {
+            ByteReader params(wmf.subspan(pos + kRecordHeadSize, bytes - kRecordHeadSize));
+            handler(ctx, params);
+        }
+        pos += static_cast<std::size_t>(bytes);
+    }
+}
+
+} // namespace
+
+PictureResult ConvertWmf(Bytes wmf) {
     PictureResult result;
-    result.error = "WMF conversion is not available yet";
-    return result;
+    result.error = MetaHeaderProblem(wmf);
+    if (!result.error.empty()) return result;
+    WmfContext ctx;
+    BeginPicture(ctx);
+    ConvertRecords(ctx, wmf);
+    return EnhMetaFile::FromBytes(ctx.emf.Build());
 }
 
 Bytes PlaceableWmfBody(Bytes file) {

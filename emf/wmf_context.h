@@ -1,0 +1,61 @@
+#pragma once
+// The state of one WMF-to-EMF conversion, shared by the record handlers.
+
+#include "emf/byte_reader.h"
+#include "emf/emf_builder.h"
+#include "emf/wmf_mapping.h"
+#include "emf/wmf_objects.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace emf {
+
+/// The stock object DEFAULT_PALETTE, selected until the metafile selects its own.
+inline constexpr std::uint32_t kDefaultPaletteHandle = 0x8000000F;
+
+struct WmfContext {
+    WmfContext();
+
+    EmfBuilder emf;
+    WmfMapping mapping;
+    WmfObjectTable objects;
+    std::uint32_t selectedPalette; ///< EMF handle of the palette SetPalEntries changes
+    PointL position;               ///< current position, logical units
+
+    void Emit(std::uint32_t type, const std::vector<std::byte>& params) {
+        emf.AddRecord(type, params);
+    }
+    /// Widens the header bounds by a logical rectangle (inclusive), within the device.
+    void Draw(const RectL& logical);
+};
+
+/// Reads one record's parameters and writes its EMF equivalent (or nothing).
+using WmfHandler = void (*)(WmfContext&, ByteReader&);
+
+struct WmfHandlerEntry {
+    std::uint16_t function;
+    WmfHandler handler;
+};
+
+std::span<const WmfHandlerEntry> WmfStateHandlers();
+std::span<const WmfHandlerEntry> WmfObjectHandlers();
+std::span<const WmfHandlerEntry> WmfDrawingHandlers();
+std::span<const WmfHandlerEntry> WmfBitmapHandlers();
+std::span<const WmfHandlerEntry> WmfRegionHandlers();
+std::span<const WmfHandlerEntry> WmfTextHandlers();
+
+/// Writes EMR_EXTSELECTCLIPRGN for a region object; nullptr resets the clipping region.
+void SelectClipRegion(WmfContext& ctx, const WmfObject* region);
+
+/// Reads a WMF point or size, stored y first.
+PointL ReadYX(ByteReader& r);
+/// Reads a WMF Rect stored bottom, right, top, left (the order of the drawing records).
+RectL ReadReversedRect(ByteReader& r);
+/// Reads count PointS values as 32-bit points; empty (and !r.ok()) when they do not fit.
+std::vector<PointL> ReadPoints(ByteReader& r, std::uint64_t count);
+/// The logical rectangle covering points; {0,0,-1,-1} when there are none.
+RectL Extent(std::span<const PointL> points);
+
+} // namespace emf
