@@ -1,0 +1,224 @@
+#include "rtf/reader.h"
+
+#include <algorithm>
+
+namespace rtf {
+
+namespace {
+
+constexpr int kMaxFallbackCount = 16;
+
+} // namespace
+
+Reader::Reader(QTextDocument& doc) : m_out(doc, m_fonts, m_colors, m_info) {
+    m_stack.reserve(kMaxDepth + 1);
+    m_stack.emplace_back();
+}
+
+void Reader::run(Bytes data) {
+    Tokenizer tokens(data);
+    for (Token t = tokens.next(); t.kind != TokenKind::End; t = tokens.next()) {
+        switch (t.kind) {
+        case TokenKind::GroupStart:
+            onGroupStart();
+            break;
+        case TokenKind::GroupEnd:
+            if (!onGroupEnd()) return m_out.finish(); // the document's own group closed
+            break;
+        case TokenKind::Word:
+            onWord(t);
+            break;
+        case TokenKind::Symbol:
+            onSymbol(t.symbol);
+            break;
+        case TokenKind::HexByte:
+            onByte(t.byte);
+            break;
+        case TokenKind::Text:
+            onText(t.text);
+            break;
+        case TokenKind::End:
+            break;
+        }
+    }
+    m_out.finish(); // truncated input: keep what was read
+}
+
+bool Reader::inText() const {
+    const GroupState& s = m_stack.back();
+    return s.destination == Destination::Text && !s.chars.hidden;
+}
+
+// Bytes standing in for a \u character are dropped, each control word or byte counting one.
+bool Reader::takeFallback() {
+    if (m_fallbackLeft == 0) return false;
+    --m_fallbackLeft;
+    return true;
+}
+
+void Reader::onGroupStart() {
+    m_fallbackLeft = 0;
+    if (m_stack.size() > kMaxDepth)
+        ++m_flattened;
+    else
+        m_stack.push_back(m_stack.back());
+}
+
+bool Reader::onGroupEnd() {
+    m_fallbackLeft = 0;
+    if (m_flattened > 0) {
+        --m_flattened;
+        return true;
+    }
+    if (m_stack.size() <= 1) return false;
+    if (state().destination == Destination::FontTable) m_fonts.commit(m_info.codePage);
+    m_stack.pop_back();
+    return m_stack.size() > 1; // the base state below the document's group stays
+}
+
+void Reader::onWord(const Token& t) {
+    if (takeFallback() || state().destination == Destination::Skip) return;
+    Control control = LookupControl(t.name);
+    switch (control) {
+    case Control::FontTable:
+        state().destination = Destination::FontTable;
+        return;
+    case Control::ColorTable:
+        state().destination = Destination::ColorTable;
+        return;
+    case Control::SkippedDestination:
+        state().destination = Destination::Skip;
+        return;
+    case Control::FallbackCount:
+        state().fallbackCount = std::clamp(t.param, 0, kMaxFallbackCount);
+        return;
+    default:
+        break;
+    }
+    switch (state().destination) {
+    case Destination::Text:
+        return onTextWord(control, t);
+    case Destination::FontTable:
+        return onFontTableWord(control, t);
+    case Destination::ColorTable:
+        return onColorTableWord(control, t);
+    case Destination::Skip:
+        return;
+    }
+}
+
+void Reader::onFontTableWord(Control control, const Token& t) {
+    if (control == Control::Font)
+        m_fonts.setNumber(t.param);
+    else if (t.name == "fcharset")
+        m_fonts.setCharset(t.param);
+}
+
+void Reader::onColorTableWord(Control control, const Token& t) {
+    if (control == Control::Red)
+        m_colors.setRed(t.param);
+    else if (control == Control::Green)
+        m_colors.setGreen(t.param);
+    else if (control == Control::Blue)
+        m_colors.setBlue(t.param);
+}
+
+void Reader::onTextWord(Control control, const Token& t) {
+    GroupState& s = state();
+    if (ApplyCharControl(control, t, s.chars) || ApplyParaControl(control, t, s.para)) return;
+    switch (control) {
+    case Control::ParagraphEnd:
+        return m_out.endParagraph(s.para);
+    case Control::Unicode:
+        return onUnicode(t);
+    case Control::Special:
+        if (!s.chars.hidden) m_out.pushChar(SpecialCharacter(t.name), s.chars, s.para);
+        return;
+    default:
+        return onDocumentWord(control, t);
+    }
+}
+
+void Reader::onDocumentWord(Control control, const Token& t) {
+    switch (control) {
+    case Control::Ansi:
+        m_info.codePage = kDefaultCodePage;
+        return;
+    case Control::AnsiCodePage:
+        m_info.codePage = t.param > 0 ? t.param : kDefaultCodePage;
+        return;
+    case Control::Mac:
+        m_info.codePage = 10000;
+        return;
+    case Control::Pc:
+        m_info.codePage = 437;
+        return;
+    case Control::Pca:
+        m_info.codePage = 850;
+        return;
+    case Control::DefaultFont:
+        m_info.defaultFont = std::max(t.param, 0);
+        return;
+    default:
+        return;
+    }
+}
+
+// \uN is a signed 16-bit value; some writers put code points above U+FFFF as they are.
+void Reader::onUnicode(const Token& t) {
+    std::int64_t v = t.param < 0 ? std::int64_t(t.param) + 0x10000 : t.param;
+    GroupState& s = state();
+    if (v >= 0 && v <= 0x10FFFF && !s.chars.hidden) m_out.pushChar(char32_t(v), s.chars, s.para);
+    m_fallbackLeft = s.fallbackCount;
+}
+
+void Reader::onSymbol(char c) {
+    if (takeFallback() || state().destination == Destination::Skip) return;
+    if (c == '*') {
+        state().destination = Destination::Skip; // an optional destination we do not know
+        return;
+    }
+    if (!inText()) return;
+    GroupState& s = state();
+    switch (c) {
+    case '\\':
+    case '{':
+    case '}':
+        return m_out.pushBytes(std::string_view(&c, 1), s.chars, s.para);
+    case '~':
+        return m_out.pushChar(0x00A0, s.chars, s.para);
+    case '-':
+        return m_out.pushChar(0x00AD, s.chars, s.para);
+    case '_':
+        return m_out.pushChar(0x2011, s.chars, s.para);
+    default:
+        return;
+    }
+}
+
+void Reader::onByte(std::uint8_t b) {
+    if (takeFallback()) return;
+    if (state().destination == Destination::FontTable) m_fonts.pushByte(b);
+    if (!inText()) return;
+    char c = static_cast<char>(b);
+    m_out.pushBytes(std::string_view(&c, 1), state().chars, state().para);
+}
+
+void Reader::onText(std::string_view text) {
+    while (!text.empty() && takeFallback())
+        text.remove_prefix(1);
+    if (text.empty()) return;
+    switch (state().destination) {
+    case Destination::FontTable:
+        return m_fonts.pushText(text, m_info.codePage);
+    case Destination::ColorTable:
+        return m_colors.pushText(text);
+    case Destination::Text:
+        if (!state().chars.hidden) m_out.pushBytes(text, state().chars, state().para);
+        return;
+    case Destination::Skip:
+        return;
+    }
+}
+
+} // namespace rtf

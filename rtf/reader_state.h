@@ -1,0 +1,47 @@
+#pragma once
+// The formatting state the reader keeps per RTF group.
+
+#include <QTextCharFormat>
+
+namespace rtf {
+
+inline constexpr int kDefaultHalfPoints = 24; // RTF's default \fs
+
+/// Character properties in RTF units (\fs half-points, table indexes).
+struct CharState {
+    int font = -1; ///< \f number; -1 is the document's default font (\deff)
+    int halfPoints = kDefaultHalfPoints;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+    bool hidden = false;
+    int foreground = 0; ///< colour table index; 0 is automatic
+    int background = 0;
+    QTextCharFormat::VerticalAlignment vertical = QTextCharFormat::AlignNormal;
+    bool operator==(const CharState&) const = default;
+};
+
+/// Paragraph properties in RTF units (twips).
+struct ParaState {
+    Qt::Alignment alignment = Qt::AlignLeft;
+    int leftIndent = 0;
+    int rightIndent = 0;
+    int firstIndent = 0;
+    int spaceBefore = 0;
+    int spaceAfter = 0;
+    bool operator==(const ParaState&) const = default;
+};
+
+/// Where the text of a group goes.
+enum class Destination { Text, Skip, FontTable, ColorTable };
+
+/// Everything a closing brace restores.
+struct GroupState {
+    CharState chars;
+    ParaState para;
+    Destination destination = Destination::Text;
+    int fallbackCount = 1; ///< \uc: bytes that stand in for each \u character
+};
+
+} // namespace rtf

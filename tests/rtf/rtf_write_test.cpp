@@ -1,0 +1,138 @@
+#include "rtf_test_support.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include <gtest/gtest.h>
+
+namespace rtf::test {
+namespace {
+
+// Everything the reader can tell apart, per block and per run of equal formatting.
+QStringList Describe(const QTextDocument& doc) {
+    QStringList lines;
+    for (const QTextBlock& b : Blocks(doc)) {
+        QTextBlockFormat p = b.blockFormat();
+        lines << QString("para %1 %2 %3 %4 %5 %6")
+                     .arg(int(p.alignment() & Qt::AlignHorizontal_Mask))
+                     .arg(p.leftMargin())
+                     .arg(p.rightMargin())
+                     .arg(p.textIndent())
+                     .arg(p.topMargin())
+                     .arg(p.bottomMargin());
+        QString last;
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            QTextCharFormat f = it.fragment().charFormat();
+            QFont font = f.font().resolve(doc.defaultFont());
+            QString format = QString("%1 %2 b%3 i%4 u%5 s%6 v%7 fg:%8 bg:%9")
+                                 .arg(font.family())
+                                 .arg(font.pointSizeF())
+                                 .arg(font.bold())
+                                 .arg(font.italic())
+                                 .arg(font.underline())
+                                 .arg(font.strikeOut())
+                                 .arg(int(f.verticalAlignment()))
+                                 .arg(f.foreground().style() ? f.foreground().color().name() : "")
+                                 .arg(f.background().style() ? f.background().color().name() : "");
+            if (format != last) lines << format;
+            last = format;
+            lines << "  " + it.fragment().text();
+        }
+    }
+    return lines;
+}
+
+QTextCharFormat Chars(const char* family, qreal points) {
+    QTextCharFormat f;
+    f.setFontFamilies(QStringList{family});
+    f.setFontPointSize(points);
+    return f;
+}
+
+// A document with every property the writer keeps, including characters outside 1252.
+void BuildRichDocument(QTextDocument& doc) {
+    QTextCursor c(&doc);
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    c.setBlockFormat(centred);
+    c.insertText("Title ", Chars("Arial", 16));
+    QTextCharFormat bold = Chars("Arial", 16);
+    bold.setFontWeight(QFont::Bold);
+    c.insertText("bold", bold);
+    QTextBlockFormat indented;
+    indented.setAlignment(Qt::AlignRight);
+    indented.setLeftMargin(48);
+    indented.setRightMargin(24);
+    indented.setTextIndent(-12);
+    indented.setTopMargin(6);
+    indented.setBottomMargin(10);
+    c.insertBlock(indented);
+    QTextCharFormat styled = Chars("Courier New", 9.5);
+    styled.setFontItalic(true);
+    styled.setFontUnderline(true);
+    styled.setFontStrikeOut(true);
+    styled.setForeground(QColor(0x12, 0x34, 0x56));
+    styled.setBackground(QColor(Qt::yellow));
+    c.insertText(QString::fromUtf16(u"M\u00FCnchen \u20AC {x}\\y\tz\u2028next"), styled);
+    QTextCharFormat super = Chars("Courier New", 9.5);
+    super.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    c.insertText("2", super);
+    QTextCharFormat sub = Chars("Courier New", 9.5);
+    sub.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    c.insertText("i", sub);
+    QTextBlockFormat justified;
+    justified.setAlignment(Qt::AlignJustify);
+    c.insertBlock(justified);
+    c.insertText(QString::fromUtf16(u"\u041F\u0440\u0438 \u4E2D \U0001F600 a\u00A0b\u00ADc\u2011d"),
+                 Chars("Liberation Serif", 12));
+    c.insertBlock(QTextBlockFormat());
+    c.insertBlock(QTextBlockFormat()); // two empty paragraphs, the last one final
+}
+
+TEST(RtfWrite, ReadsBackAsTheSameDocument) {
+    QTextDocument original;
+    BuildRichDocument(original);
+    QByteArray bytes = rtf::Write(original);
+    QTextDocument copy;
+    ASSERT_TRUE(rtf::Read(bytes, copy));
+    EXPECT_EQ(Describe(copy), Describe(original)) << bytes.toStdString();
+    EXPECT_EQ(rtf::Write(copy), bytes); // stable: a second round changes nothing
+}
+
+TEST(RtfWrite, OutputIsSevenBitRtfWithTablesFirst) {
+    QTextDocument doc;
+    BuildRichDocument(doc);
+    QByteArray bytes = rtf::Write(doc);
+    EXPECT_TRUE(bytes.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0"));
+    EXPECT_TRUE(bytes.endsWith("}"));
+    EXPECT_LT(bytes.indexOf("{\\fonttbl"), bytes.indexOf("{\\colortbl"));
+    EXPECT_LT(bytes.indexOf("{\\colortbl"), bytes.indexOf("\\pard"));
+    for (char c : bytes)
+        EXPECT_LT(static_cast<unsigned char>(c), 0x80);
+    EXPECT_TRUE(bytes.contains("M\\'fcnchen \\'80 \\{x\\}\\\\y\\tab z\\line next"));
+    EXPECT_TRUE(bytes.contains("\\u1055?\\u1088?\\u1080? \\u20013? \\u-10179?\\u-8704?"));
+    EXPECT_TRUE(bytes.contains("a\\~b\\-c\\_d"));
+    EXPECT_TRUE(bytes.contains("\\red18\\green52\\blue86;"));
+}
+
+TEST(RtfWrite, EmptyDocumentStaysEmpty) {
+    QTextDocument doc;
+    QTextDocument copy;
+    QTextCursor(&copy).insertText("something");
+    ASSERT_TRUE(rtf::Read(rtf::Write(doc), copy));
+    EXPECT_TRUE(copy.isEmpty());
+    EXPECT_EQ(copy.blockCount(), 1);
+}
+
+TEST(RtfWrite, ForeignDocumentsSurviveOurRoundTrip) {
+    for (const char* name : {"wordpad.rtf", "libreoffice.rtf"}) {
+        QTextDocument original;
+        ASSERT_TRUE(rtf::Read(Fixture(name), original)) << name;
+        QTextDocument copy;
+        ASSERT_TRUE(rtf::Read(rtf::Write(original), copy));
+        EXPECT_EQ(Describe(copy), Describe(original)) << name;
+    }
+}
+
+} // namespace
+} // namespace rtf::test
