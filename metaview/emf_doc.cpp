@@ -17,6 +17,8 @@ bool CEMFDoc::OnSaveDocument(const std::filesystem::path& path, std::string& err
         "there is no picture to save.", error);
 }
 
+namespace metaview {
+
 std::string ProposeSaveName(std::string_view docPath, std::string_view title, bool replace) {
     const std::string firstExt = [] {
         const std::string ext = CEMFDocTemplate::GetDocString(CEMFDocTemplate::filterExt);
@@ -32,3 +34,5 @@ std::string ProposeSaveName(std::string_view docPath, std::string_view title, bo
     if (dot != std::string::npos && dot >= namePart) name.erase(dot);
     return name + ".EMF";
 }
+
+} // namespace metaview

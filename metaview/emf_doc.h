@@ -28,7 +28,11 @@ private:
     CEMFData m_data;
 };
 
+namespace metaview {
+
 /// The name Save As proposes: the document's path, or for a document without one (when
 /// replacing) its title up to the first of " #%;/\" plus ".EMF"; the file name's extension
 /// then becomes ".EMF" (appended when the name has none).
 std::string ProposeSaveName(std::string_view docPath, std::string_view title, bool replace);
+
+} // namespace metaview

@@ -23,6 +23,8 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 
 } // namespace
 
+namespace metaview {
+
 std::string InsertFilterWildcard(std::string_view extensions) {
     const std::size_t semi = extensions.find(';');
     if (semi == std::string_view::npos) return std::string(extensions);
@@ -32,9 +34,11 @@ std::string InsertFilterWildcard(std::string_view extensions) {
     return out;
 }
 
+} // namespace metaview
+
 std::string CEMFDocTemplate::GetDocString(DocStringIndex index) {
     const std::string_view text = NthLine(kDocString, index);
-    return index == filterExt ? InsertFilterWildcard(text) : std::string(text);
+    return index == filterExt ? metaview::InsertFilterWildcard(text) : std::string(text);
 }
 
 CEMFDocTemplate::Match CEMFDocTemplate::MatchDocType(std::string_view path,

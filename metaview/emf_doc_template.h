@@ -37,5 +37,9 @@ public:
     static Match MatchDocType(std::string_view path, std::span<const std::string> openPaths);
 };
 
+namespace metaview {
+
 /// ".EMF;.WMF" becomes ".EMF;*.WMF": "*" after the first ";"; texts without ";" stay.
 std::string InsertFilterWildcard(std::string_view extensions);
+
+} // namespace metaview

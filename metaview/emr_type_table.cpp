@@ -9,7 +9,7 @@ constexpr GeometryKind R = GeometryRect;
 } // namespace
 
 // [MS-EMF] 2.1.1: names and numbers of the record types up to EMR_POLYTEXTOUTW.
-const std::array<EMRTypeRow, kEMRTypeCount> EMRTypeTable = {{
+const std::array<metaview::EMRTypeRow, metaview::kEMRTypeCount> EMRTypeTable = {{
     {"EMR_HEADER", 1, N},
     {"EMR_POLYBEZIER", 2, R},
     {"EMR_POLYGON", 3, R},
@@ -114,6 +114,8 @@ std::int32_t FindEMRType(std::uint32_t type) {
     return -1;
 }
 
+namespace metaview {
+
 std::string_view EMRTypeName(std::uint32_t type) {
     const std::int32_t pos = FindEMRType(type);
     return pos < 0 ? kUnknownRecord : EMRTypeTable[static_cast<std::size_t>(pos)].name;
@@ -123,3 +125,5 @@ bool HasRectGeometry(std::uint32_t type) {
     const std::int32_t pos = FindEMRType(type);
     return pos >= 0 && EMRTypeTable[static_cast<std::size_t>(pos)].geometry == GeometryRect;
 }
+
+} // namespace metaview

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 
+namespace metaview {
+
 namespace {
 
 // Header fields show as signed 32-bit numbers, as the dialog always did.
@@ -66,3 +68,5 @@ std::array<FileInfoRow, kFileInfoRowCount> FileInformationRows(const emf::EnhMet
         {"Resolution of the reference device [mm]:", Size(h.szlMillimeters)},
     }};
 }
+
+} // namespace metaview

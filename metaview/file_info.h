@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace metaview {
+
 /// One row: the label and the value text.
 struct FileInfoRow {
     std::string label;
@@ -26,3 +28,5 @@ DescriptionStrings SplitDescription(std::string_view description);
 /// The 17 rows for a picture's header and ANSI description, in dialog order.
 std::array<FileInfoRow, kFileInfoRowCount> FileInformationRows(const emf::EnhMetaHeader& header,
                                                                std::string_view description);
+
+} // namespace metaview

@@ -9,6 +9,8 @@
 
 namespace {
 
+using metaview::ParameterForm;
+
 // A 16-bit unit as one visible character. Units up to a space are dots; so is a unit
 // whose low byte is a control character, which would otherwise end or break the line.
 char CharOfUnit(std::uint32_t unit) {
@@ -43,7 +45,7 @@ std::size_t ParameterCount(std::span<const std::byte> record) {
 
 } // namespace
 
-bool FormatRecordParameters(std::span<const std::byte> record, ParameterForm form,
+bool FormatRecordParameters(std::span<const std::byte> record, metaview::ParameterForm form,
                             std::vector<std::string>& lines) {
     std::size_t perLine = 0;
     switch (form) {
