@@ -1,5 +1,6 @@
 #include "catalog/byte_stream.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace catalog {
@@ -23,12 +24,32 @@ bool ByteReader::Bytes(std::uint32_t count, std::string& out) {
 void ByteWriter::U32(std::uint32_t value) {
     const std::byte bytes[4] = {std::byte(value), std::byte(value >> 8), std::byte(value >> 16),
                                 std::byte(value >> 24)};
-    m_Out.insert(m_Out.end(), bytes, bytes + 4);
+    Put(bytes, 4);
 }
 
 void ByteWriter::Bytes(const std::string& bytes) {
-    const auto* p = reinterpret_cast<const std::byte*>(bytes.data());
-    m_Out.insert(m_Out.end(), p, p + bytes.size());
+    Put(reinterpret_cast<const std::byte*>(bytes.data()), bytes.size());
+}
+
+bool ByteWriter::Finish() {
+    Flush();
+    return m_Ok;
+}
+
+void ByteWriter::Put(const std::byte* data, std::size_t size) {
+    while (size > 0) {
+        if (m_Used == m_Buffer.size()) Flush();
+        const std::size_t part = std::min(size, m_Buffer.size() - m_Used);
+        std::memcpy(m_Buffer.data() + m_Used, data, part);
+        m_Used += part;
+        data += part;
+        size -= part;
+    }
+}
+
+void ByteWriter::Flush() {
+    if (m_Ok && m_Used > 0) m_Ok = m_Sink(std::span(m_Buffer).first(m_Used));
+    m_Used = 0;
 }
 
 } // namespace catalog

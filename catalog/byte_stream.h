@@ -2,11 +2,12 @@
 // Little-endian reading and writing of catalogue files. The reader never reads outside its
 // span and never allocates more than the bytes that remain.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
-#include <vector>
 
 namespace catalog {
 
@@ -26,16 +27,28 @@ private:
     std::size_t m_Pos = 0;
 };
 
-/// Appends numbers and bytes to a buffer.
+/// Receives the written bytes in order; returns false when they could not be kept.
+using ByteSink = std::function<bool(std::span<const std::byte>)>;
+
+/// Buffers numbers and bytes and hands them to a sink in large blocks. After the sink
+/// fails once, everything further is dropped and Finish() reports the failure.
 class ByteWriter {
 public:
-    explicit ByteWriter(std::vector<std::byte>& out) : m_Out(out) {}
+    explicit ByteWriter(const ByteSink& sink) : m_Sink(sink) {}
 
     void U32(std::uint32_t value);
     void Bytes(const std::string& bytes);
+    /// Hands over what is buffered; false when the sink failed at any point.
+    bool Finish();
 
 private:
-    std::vector<std::byte>& m_Out;
+    void Put(const std::byte* data, std::size_t size);
+    void Flush();
+
+    const ByteSink& m_Sink;
+    std::array<std::byte, 1 << 16> m_Buffer;
+    std::size_t m_Used = 0;
+    bool m_Ok = true;
 };
 
 } // namespace catalog

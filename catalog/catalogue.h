@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalog/byte_stream.h"
 #include "catalog/catalogue_status.h"
 #include "catalog/interpreter_list.h"
 #include "catalog/media_list.h"
@@ -26,6 +27,8 @@ public:
     /// Reads a catalogue file's bytes into this (empty) catalogue. Records completed before
     /// a failure stay; the record being read is dropped. Zero bytes give an empty catalogue.
     catalog::CatalogueStatus Load(std::span<const std::byte> data);
+    /// Hands the file's bytes to the sink in order; false when the sink failed.
+    bool Save(const catalog::ByteSink& sink) const;
     /// Appends the file's bytes to out.
     void Save(std::vector<std::byte>& out) const;
 

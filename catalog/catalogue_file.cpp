@@ -36,14 +36,15 @@ CatalogueStatus ReadWholeFile(int fd, std::vector<std::byte>& data) {
     return {};
 }
 
-CatalogueStatus WriteAll(int fd, std::span<const std::byte> bytes) {
+// 0 or the error number of the failed write.
+int WriteAll(int fd, std::span<const std::byte> bytes) {
     while (!bytes.empty()) {
         ssize_t put = write(fd, bytes.data(), bytes.size());
         if (put < 0 && errno == EINTR) continue;
-        if (put < 0) return WriteFailure(errno);
+        if (put < 0) return errno;
         bytes = bytes.subspan(static_cast<std::size_t>(put));
     }
-    return {};
+    return 0;
 }
 
 // A replaced file keeps its permissions; a new one gets the usual 0666 less the umask.
@@ -72,11 +73,16 @@ void SyncFolder(const std::string& path) {
     close(dir);
 }
 
-CatalogueStatus WriteAndSync(int fd, std::span<const std::byte> bytes) {
-    CatalogueStatus status = WriteAll(fd, bytes);
-    if (status.ok() && fsync(fd) != 0) status = WriteFailure(errno);
-    if (close(fd) != 0 && status.ok()) status = WriteFailure(errno);
-    return status;
+CatalogueStatus WriteAndSync(int fd, const FileContent& content) {
+    int error = 0;
+    const ByteSink sink = [&](std::span<const std::byte> bytes) {
+        error = WriteAll(fd, bytes);
+        return error == 0;
+    };
+    if (!content(sink) && error == 0) error = EIO;
+    if (error == 0 && fsync(fd) != 0) error = errno;
+    if (close(fd) != 0 && error == 0) error = errno;
+    return error == 0 ? CatalogueStatus{} : WriteFailure(error);
 }
 
 } // namespace
@@ -91,17 +97,15 @@ CatalogueStatus LoadCatalogueFile(CCatalogue& catalogue, const std::string& path
 }
 
 CatalogueStatus SaveCatalogueFile(const CCatalogue& catalogue, const std::string& path) {
-    std::vector<std::byte> bytes;
-    catalogue.Save(bytes);
-    return WriteFileAtomically(path, bytes);
+    return WriteFileAtomically(path, [&](const ByteSink& sink) { return catalogue.Save(sink); });
 }
 
-CatalogueStatus WriteFileAtomically(const std::string& path, std::span<const std::byte> bytes) {
+CatalogueStatus WriteFileAtomically(const std::string& path, const FileContent& content) {
     std::string temp = path + ".XXXXXX";
     int fd = mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) return WriteFailure(errno);
     SetModeFor(fd, path);
-    CatalogueStatus status = WriteAndSync(fd, bytes);
+    CatalogueStatus status = WriteAndSync(fd, content);
     if (status.ok() && rename(temp.c_str(), path.c_str()) != 0) status = WriteFailure(errno);
     if (!status.ok()) {
         unlink(temp.c_str());

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "catalog/byte_stream.h"
 #include "catalog/catalogue.h"
 #include "catalog/catalogue_status.h"
 
-#include <cstddef>
-#include <span>
+#include <functional>
 #include <string>
 
 namespace catalog {
@@ -13,8 +13,11 @@ namespace catalog {
 CatalogueStatus LoadCatalogueFile(CCatalogue& catalogue, const std::string& path);
 /// Writes the catalogue so that the old file survives any failure (see WriteFileAtomically).
 CatalogueStatus SaveCatalogueFile(const CCatalogue& catalogue, const std::string& path);
-/// Writes a temporary file beside path, flushes it to disk and only then renames it over
-/// path. On failure the temporary file is removed and path is untouched.
-CatalogueStatus WriteFileAtomically(const std::string& path, std::span<const std::byte> bytes);
+/// Produces a file's bytes into a sink; false when it could not.
+using FileContent = std::function<bool(const ByteSink&)>;
+
+/// Writes the content to a temporary file beside path, flushes it to disk and only then
+/// renames it over path. On failure the temporary file is removed and path is untouched.
+CatalogueStatus WriteFileAtomically(const std::string& path, const FileContent& content);
 
 } // namespace catalog

@@ -132,7 +132,15 @@ CatalogueStatus CCatalogue::Load(std::span<const std::byte> data) {
     return {};
 }
 
-void CCatalogue::Save(std::vector<std::byte>& out) const {
-    ByteWriter writer(out);
+bool CCatalogue::Save(const catalog::ByteSink& sink) const {
+    ByteWriter writer(sink);
     CatalogueFormat::Write(writer, *this);
+    return writer.Finish();
+}
+
+void CCatalogue::Save(std::vector<std::byte>& out) const {
+    Save([&out](std::span<const std::byte> bytes) {
+        out.insert(out.end(), bytes.begin(), bytes.end());
+        return true;
+    });
 }

@@ -65,6 +65,30 @@ TEST(CatalogueFile, WriteFailingPartWayKeepsTheOldFile) {
     EXPECT_EQ(folder.EntryCount(), 1u) << "the temporary file is left behind";
 }
 
+TEST(CatalogueFile, SinkFailingPartWayFailsTheSave) {
+    CCatalogue catalogue;
+    Fill(catalogue, 400);
+    int calls = 0;
+    const catalog::ByteSink failsSecondTime = [&](std::span<const std::byte>) {
+        return ++calls < 2;
+    };
+    EXPECT_FALSE(catalogue.Save(failsSecondTime));
+    EXPECT_EQ(calls, 2) << "nothing may be written after a failure";
+}
+
+TEST(CatalogueFile, ContentThatCannotBeProducedKeepsTheOldFile) {
+    TempFolder folder;
+    const std::string path = folder.File("old.mvr");
+    WriteFile(path, "previous");
+    CatalogueStatus status = catalog::WriteFileAtomically(path, [](const catalog::ByteSink& sink) {
+        sink(std::as_bytes(std::span("partial", 7)));
+        return false;
+    });
+    EXPECT_EQ(status.kind, CatalogueStatus::WriteError);
+    EXPECT_EQ(ReadFile(path), "previous");
+    EXPECT_EQ(folder.EntryCount(), 1u);
+}
+
 TEST(CatalogueFile, ReplacedFileKeepsItsPermissions) {
     TempFolder folder;
     const std::string path = folder.File("shared.mvr");
