@@ -1,0 +1,151 @@
+#include "emf/byte_writer.h"
+#include "emf/record_types.h"
+#include "emf/wmf_converter.h"
+#include "emf/wmf_records.h"
+#include "test_bytes.h"
+
+#include <gtest/gtest.h>
+
+namespace emf {
+namespace {
+
+using test::ByteVector;
+using test::Param;
+
+EnhMetaFile Convert(const ByteVector& wmf) {
+    PictureResult r = ConvertWmf(wmf);
+    EXPECT_TRUE(r) << r.error;
+    return *r.picture;
+}
+
+// The records that every conversion starts with: the reference device's mapping.
+const std::vector<std::uint32_t> kPrologue = {EMR_HEADER, EMR_SETMAPMODE, EMR_SETWINDOWEXTEX,
+                                              EMR_SETVIEWPORTEXTEX};
+
+std::vector<std::uint32_t> WithPrologue(std::initializer_list<std::uint32_t> types) {
+    std::vector<std::uint32_t> all = kPrologue;
+    all.insert(all.end(), types);
+    all.push_back(EMR_EOF);
+    return all;
+}
+
+TEST(ConvertWmf, ScalesTheWindowToTheWholeReferenceDevice) {
+    test::WmfWriter w;
+    w.Record(META_SETWINDOWORG, {0, 0});
+    w.Record(META_SETWINDOWEXT, {200, 400});    // y, x
+    w.Record(META_RECTANGLE, {100, 200, 0, 0}); // bottom, right, top, left
+    const EnhMetaFile p = Convert(w.Build());
+    EXPECT_EQ(test::Types(p),
+              WithPrologue({EMR_SETWINDOWORGEX, EMR_SETWINDOWEXTEX, EMR_RECTANGLE}));
+    const RecordView& ext = p.Records()[5];
+    EXPECT_EQ(Param(ext, 0), 400u);
+    EXPECT_EQ(Param(ext, 1), 200u);
+    const EnhMetaHeader& h = p.Header();
+    EXPECT_EQ(h.rclBounds.right, 512); // x 200 of 400 -> half of 1024
+    EXPECT_EQ(h.rclBounds.bottom, 384);
+    EXPECT_EQ(h.rclFrame.right, 31999);
+    EXPECT_EQ(h.rclFrame.bottom, 23999);
+    EXPECT_EQ(h.szlDevice.cx, 1024);
+    EXPECT_EQ(h.szlMillimeters.cy, 240);
+    EXPECT_EQ(h.nRecords, p.Records().size());
+    EXPECT_EQ(h.nBytes, p.Data().size());
+    EXPECT_EQ(p.DescriptionA(), "");
+}
+
+TEST(ConvertWmf, RefusesWhatIsNoWmf) {
+    EXPECT_FALSE(ConvertWmf({}));
+    ByteVector bytes = test::WmfWriter().Build();
+    bytes[2] = std::byte{8}; // header size in words
+    const PictureResult r = ConvertWmf(bytes);
+    EXPECT_FALSE(r);
+    EXPECT_FALSE(r.error.empty());
+}
+
+TEST(ConvertWmf, AnEmptyWmfGivesAnEmptyPicture) {
+    const EnhMetaFile p = Convert(test::WmfWriter().Build());
+    EXPECT_EQ(test::Types(p), WithPrologue({}));
+    EXPECT_LT(p.Header().rclBounds.right, p.Header().rclBounds.left);
+}
+
+TEST(ConvertWmf, StopsAtARecordWhoseSizeIsImpossible) {
+    for (std::uint32_t words : {0u, 2u, 1000u}) {
+        test::WmfWriter w;
+        w.Record(META_MOVETO, {1, 2});
+        w.RawRecord(words, META_LINETO, {});
+        w.Record(META_LINETO, {3, 4});
+        const EnhMetaFile p = Convert(w.Build());
+        EXPECT_EQ(test::Types(p), WithPrologue({EMR_MOVETOEX})) << words;
+    }
+}
+
+TEST(ConvertWmf, ShortRecordsAreSkippedNotReadPast) {
+    test::WmfWriter w;
+    w.Record(META_RECTANGLE, {1, 2});   // needs four words
+    w.Record(META_POLYGON, {20, 1, 1}); // claims 20 points, holds one
+    w.Record(META_LINETO, {7, 8});
+    const EnhMetaFile p = Convert(w.Build());
+    EXPECT_EQ(test::Types(p), WithPrologue({EMR_LINETO}));
+}
+
+TEST(ConvertWmf, ReadsUpToMetaEofOnly) {
+    test::WmfWriter w;
+    w.Record(META_LINETO, {1, 1});
+    ByteVector bytes = w.Build();
+    ByteWriter(bytes).bytes(ByteVector{std::byte{9}, std::byte{0}, std::byte{0}});
+    EXPECT_EQ(test::Types(Convert(bytes)), WithPrologue({EMR_LINETO}));
+    EXPECT_EQ(test::Types(Convert(w.Build(false))), WithPrologue({EMR_LINETO}));
+}
+
+TEST(ConvertWmf, WidensPolygonsAndKeepsTheirPoints) {
+    test::WmfWriter w;
+    w.Record(META_POLYGON, {3, 0, 0, -10, 20, 30, 40});
+    w.Record(META_POLYPOLYGON, {2, 2, 1, 5, 6, 7, 8, 9, 10});
+    const EnhMetaFile p = Convert(w.Build());
+    const RecordView* poly = test::FindRecord(p, EMR_POLYGON16);
+    ASSERT_TRUE(poly);
+    EXPECT_EQ(Param(*poly, 4), 3u);
+    EXPECT_EQ(static_cast<std::int32_t>(Param(*poly, 0)), -10);    // bounds left, device units
+    EXPECT_EQ(ReadU32(poly->data, 28 + 4), 0xFFF6u | (20u << 16)); // x -10, y 20
+    const RecordView* polys = test::FindRecord(p, EMR_POLYPOLYGON16);
+    ASSERT_TRUE(polys);
+    EXPECT_EQ(Param(*polys, 4), 2u);
+    EXPECT_EQ(Param(*polys, 5), 3u);
+    EXPECT_EQ(Param(*polys, 6), 2u);
+    EXPECT_EQ(Param(*polys, 7), 1u);
+    EXPECT_EQ(Param(*polys, 10), 9u | (10u << 16));
+    EXPECT_EQ(polys->size, 8u + 24u + 8u + 12u); // head, fixed part, counts, points
+}
+
+TEST(ConvertWmf, RestoreDCBringsBackTheWindowForTheBounds) {
+    test::WmfWriter w;
+    w.Record(META_SETWINDOWEXT, {100, 100});
+    w.Record(META_SAVEDC, {});
+    w.Record(META_SETWINDOWEXT, {1000, 1000});
+    w.Record(META_RESTOREDC, {-1});
+    w.Record(META_LINETO, {50, 50});
+    const EnhMetaFile p = Convert(w.Build());
+    EXPECT_EQ(p.Header().rclBounds.right, 512);
+    EXPECT_EQ(static_cast<std::int32_t>(Param(*test::FindRecord(p, EMR_RESTOREDC), 0)), -1);
+}
+
+TEST(PlaceableWmfBody, TakesTwiceMtSizeBytesAfterThePlaceableHeader) {
+    test::WmfWriter w;
+    w.Record(META_LINETO, {1, 1});
+    ByteVector file = w.BuildPlaceable();
+    const std::size_t wmfSize = file.size() - kPlaceableHeaderSize;
+    ByteWriter(file).zeros(100); // bytes after the metafile are not converted
+    EXPECT_EQ(PlaceableWmfBody(file).size(), wmfSize);
+
+    test::SetU32(file, kPlaceableHeaderSize + 6, 9); // mtSize covers the METAHEADER only
+    EXPECT_EQ(PlaceableWmfBody(file).size(), 18u);
+    EXPECT_EQ(test::Types(Convert(
+                  ByteVector(PlaceableWmfBody(file).begin(), PlaceableWmfBody(file).end()))),
+              WithPrologue({}));
+
+    test::SetU32(file, kPlaceableHeaderSize + 6, 0xFFFFFFFF); // more than the file holds
+    EXPECT_EQ(PlaceableWmfBody(file).size(), file.size() - kPlaceableHeaderSize);
+    EXPECT_TRUE(PlaceableWmfBody(ByteVector(10)).empty());
+}
+
+} // namespace
+} // namespace emf
