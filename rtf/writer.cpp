@@ -96,6 +96,11 @@ void Writer::writeBlock(const QTextBlock& block) {
         writeChars(stateOf(fragment.charFormat()));
         AppendEscaped(m_body, fragment.text());
     }
+    // LibreOffice moves the paragraph break when the paragraph mark itself is raised.
+    if (m_last.vertical != QTextCharFormat::AlignNormal) {
+        m_body += VerticalWord(QTextCharFormat::AlignNormal);
+        m_last.vertical = QTextCharFormat::AlignNormal;
+    }
     m_body += "\\par\r\n";
 }
 

@@ -134,5 +134,23 @@ TEST(RtfWrite, ForeignDocumentsSurviveOurRoundTrip) {
     }
 }
 
+// libreoffice_resaved.rtf is LibreOffice 7.4's RTF export of our writer's output for the
+// rich document: both programs must agree on what the file says.
+TEST(RtfWrite, LibreOfficeReadsWhatWeWrote) {
+    QTextDocument original;
+    BuildRichDocument(original);
+    QTextDocument resaved;
+    ASSERT_TRUE(rtf::Read(Fixture("libreoffice_resaved.rtf"), resaved));
+    EXPECT_EQ(Describe(resaved), Describe(original));
+}
+
+TEST(RtfWrite, ParagraphMarksAreNeverRaised) {
+    QTextDocument doc;
+    QTextCharFormat super;
+    super.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    QTextCursor(&doc).insertText("x", super);
+    EXPECT_TRUE(rtf::Write(doc).contains("\\super x\\nosupersub\\par"));
+}
+
 } // namespace
 } // namespace rtf::test
