@@ -1,0 +1,81 @@
+// Renders every corpus file at its reference's width, scores it against the reference and
+// reports the distribution, the time per file and the worst files (saved side by side).
+//   emf_fidelity [OUTDIR]
+#include "corpus_files.h"
+#include "fidelity_score.h"
+
+#include "emf/player/metafile_player.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+struct Result {
+    QString file;
+    emf::fidelity::Score score;
+    double ms = 0;
+    QImage rendering, reference;
+};
+
+std::optional<Result> Score(const emf::corpus::Entry& e) {
+    const QString dir = emf::corpus::Folder();
+    Result r{e.file, {}, 0, {}, QImage(dir + "/ref/" + e.file + ".png")};
+    const auto picture = emf::corpus::Load(dir + "/" + e.file);
+    if (!picture) return r;
+    QElapsedTimer t;
+    t.start();
+    r.rendering = emf::RenderToImage(*picture, r.reference.isNull() ? 800 : r.reference.width());
+    r.ms = t.nsecsElapsed() / 1e6;
+    if (!r.reference.isNull()) r.score = emf::fidelity::Compare(r.rendering, r.reference);
+    return r;
+}
+
+void Report(std::vector<Result>& results, const QString& outDir) {
+    std::vector<Result*> scored;
+    double slowest = 0;
+    for (Result& r : results) {
+        slowest = std::max(slowest, r.ms);
+        if (!r.reference.isNull()) scored.push_back(&r);
+    }
+    std::sort(scored.begin(), scored.end(),
+              [](auto* a, auto* b) { return a->score.ink < b->score.ink; });
+    int close = 0;
+    for (const Result* r : scored)
+        close += r->score.ink >= 0.8;
+    std::printf("files %zu, with reference %zu, close (ink >= 0.8) %d, slowest %.1f ms\n",
+                results.size(), scored.size(), close, slowest);
+    for (double q : {0.1, 0.25, 0.5, 0.75})
+        if (!scored.empty())
+            std::printf("ink share at %.0f%%: %.3f\n", q * 100,
+                        scored[size_t(q * (scored.size() - 1))]->score.ink);
+    for (size_t i = 0; i < scored.size(); ++i) {
+        const Result& r = *scored[i];
+        std::printf("%.3f %.3f %7.1f ms  %s\n", r.score.ink, r.score.all, r.ms, qPrintable(r.file));
+        if (i < 15 && !outDir.isEmpty())
+            emf::fidelity::SideBySide(r.rendering, r.reference)
+                .save(outDir + "/" + QString::number(i) + "_" + QString(r.file).replace('/', '_') +
+                      ".png");
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    if (emf::corpus::Folder().isEmpty()) {
+        std::puts("no corpus folder: nothing to score");
+        return 0;
+    }
+    const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (!outDir.isEmpty()) QDir().mkpath(outDir);
+    std::vector<Result> results;
+    for (const auto& e : emf::corpus::Entries())
+        if (auto r = Score(e)) results.push_back(std::move(*r));
+    Report(results, outDir);
+    return 0;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// How closely a rendering matches a reference rendering of another renderer.
+
+#include <QImage>
+
+namespace emf::fidelity {
+
+struct Score {
+    double all = 0; ///< share (0..1) of all pixels that match
+    double ink = 0; ///< share of the pixels not white in either image that match
+};
+
+/// Compares after both images are brought to the reference's size and lightly blurred
+/// (halved and restored), so that anti-aliasing and one-pixel shifts count little; pixels
+/// match when no colour channel differs by more than a small tolerance.
+Score Compare(const QImage& rendering, const QImage& reference);
+
+/// The two images side by side (rendering left), for looking at by eye.
+QImage SideBySide(const QImage& rendering, const QImage& reference);
+
+} // namespace emf::fidelity

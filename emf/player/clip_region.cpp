@@ -1,0 +1,45 @@
+#include "emf/player/clip_region.h"
+
+#include <QPainter>
+
+namespace emf {
+
+QRegion RegionOf(const QPainterPath& device) {
+    // The fill polygon joins the subpaths by edges that cancel out under either rule.
+    return QRegion(device.toFillPolygon().toPolygon(), device.fillRule());
+}
+
+namespace {
+
+// "No clip" stands for the whole device; regions combine against its extent.
+QRegion Everything(DcCore& dc) {
+    const QPaintDevice* d = dc.painter().device();
+    return QRegion(d ? QRect(0, 0, d->width(), d->height()) : QRect());
+}
+
+} // namespace
+
+bool CombineClip(DcCore& dc, const QRegion& region, int mode) {
+    std::optional<QRegion>& clip = dc.state.clip;
+    switch (mode) {
+    case RGN_AND:
+        clip = clip ? clip->intersected(region) : region;
+        return true;
+    case RGN_OR:
+        if (clip) clip = clip->united(region);
+        return true;
+    case RGN_XOR:
+        clip = (clip ? *clip : Everything(dc)).xored(region);
+        return true;
+    case RGN_DIFF:
+        clip = (clip ? *clip : Everything(dc)).subtracted(region);
+        return true;
+    case RGN_COPY:
+        clip = region;
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace emf

@@ -1,0 +1,15 @@
+#pragma once
+// Combining regions into the clip region, in device pixels.
+
+#include "emf/player/dc_core.h"
+
+namespace emf {
+
+enum RegionMode : int { RGN_AND = 1, RGN_OR, RGN_XOR, RGN_DIFF, RGN_COPY };
+
+/// A device-space shape as a region, with the given fill rule.
+QRegion RegionOf(const QPainterPath& device);
+/// Combines region into the clip with an RGN_ mode; false for an unknown mode.
+bool CombineClip(DcCore& dc, const QRegion& region, int mode);
+
+} // namespace emf

@@ -1,0 +1,214 @@
+#include "emf/player/dc_core.h"
+#include "emf/player/gdi_objects.h"
+#include "emf/player/pen_brush.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace emf {
+
+DcCore::DcCore(QPainter& painter) : m_painter(&painter), m_caps(ReadDeviceCaps(painter.device())) {
+    pxPerMm = QSizeF(m_caps.logPixelsX / 25.4, m_caps.logPixelsY / 25.4);
+    state.pen = StockObjectAt(BLACK_PEN);
+    state.brush = StockObjectAt(WHITE_BRUSH);
+    state.font = StockObjectAt(SYSTEM_FONT);
+    state.palette = StockObjectAt(DEFAULT_PALETTE);
+}
+
+int DcCore::Save() {
+    saved.push_back(state);
+    return int(saved.size());
+}
+
+bool DcCore::Restore(int level) {
+    const long long n = level < 0 ? (long long)saved.size() + level + 1 : level;
+    if (n < 1 || n > (long long)saved.size()) return false;
+    state = std::move(saved[size_t(n - 1)]);
+    saved.resize(size_t(n - 1));
+    return true;
+}
+
+namespace {
+
+// Logical units per millimetre of the metric map modes, y pointing up.
+double MetricUnitsPerMm(int mode) {
+    switch (mode) {
+    case MM_LOMETRIC:
+        return 10;
+    case MM_HIMETRIC:
+        return 100;
+    case MM_LOENGLISH:
+        return 100 / 25.4;
+    case MM_HIENGLISH:
+        return 1000 / 25.4;
+    case MM_TWIPS:
+        return 1440 / 25.4;
+    default:
+        return 0;
+    }
+}
+
+double SafeRatio(double num, double den) {
+    return den == 0 ? 1 : num / den;
+}
+
+} // namespace
+
+QTransform DcCore::PageTransform() const {
+    double sx = 1, sy = 1;
+    const int mode = state.mapMode;
+    if (const double upm = MetricUnitsPerMm(mode)) {
+        sx = pxPerMm.width() / upm;
+        sy = -pxPerMm.height() / upm;
+    } else if (mode == MM_ISOTROPIC || mode == MM_ANISOTROPIC) {
+        sx = SafeRatio(state.viewportExt.width(), state.windowExt.width());
+        sy = SafeRatio(state.viewportExt.height(), state.windowExt.height());
+        if (mode == MM_ISOTROPIC) {
+            // The viewport shrinks along one axis so that units are square.
+            const double m = std::min(std::abs(sx), std::abs(sy));
+            sx = std::copysign(m, sx);
+            sy = std::copysign(m, sy);
+        }
+    }
+    const QPointF w = state.windowOrg, v = state.viewportOrg;
+    return QTransform(sx, 0, 0, sy, v.x() - w.x() * sx, v.y() - w.y() * sy);
+}
+
+QTransform DcCore::ToReference() const {
+    return state.world * PageTransform();
+}
+
+QTransform DcCore::ToDevice() const {
+    return ToReference() * base;
+}
+
+double DcCore::DeviceScale() const {
+    return std::sqrt(std::abs(ToDevice().determinant()));
+}
+
+std::optional<QRegion> DcCore::EffectiveClip() const {
+    std::optional<QRegion> clip = outerClip;
+    for (const auto* r : {&state.metaRegion, &state.clip})
+        if (*r) clip = clip ? clip->intersected(**r) : **r;
+    return clip;
+}
+
+namespace {
+
+QPainter::CompositionMode CompositionFor(int rop2) {
+    using C = QPainter::CompositionMode;
+    switch (rop2) {
+    case R2_NOTMERGEPEN:
+        return C::RasterOp_NotSourceAndNotDestination;
+    case R2_MASKNOTPEN:
+        return C::RasterOp_NotSourceAndDestination;
+    case R2_NOTCOPYPEN:
+        return C::RasterOp_NotSource;
+    case R2_MASKPENNOT:
+        return C::RasterOp_SourceAndNotDestination;
+    case R2_NOT:
+        return C::RasterOp_NotDestination;
+    case R2_XORPEN:
+        return C::RasterOp_SourceXorDestination;
+    case R2_NOTMASKPEN:
+        return C::RasterOp_NotSourceOrNotDestination;
+    case R2_MASKPEN:
+        return C::RasterOp_SourceAndDestination;
+    case R2_NOTXORPEN:
+        return C::RasterOp_NotSourceXorDestination;
+    case R2_MERGENOTPEN:
+        return C::RasterOp_NotSourceOrDestination;
+    case R2_MERGEPENNOT:
+        return C::RasterOp_SourceOrNotDestination;
+    case R2_MERGEPEN:
+        return C::RasterOp_SourceOrDestination;
+    default:
+        return C::CompositionMode_SourceOver;
+    }
+}
+
+} // namespace
+
+bool DcCore::BeginPaint(int rop2, bool antialias) {
+    if (rop2 == R2_NOP) return false;
+    QPainter& p = *m_painter;
+    p.setTransform(QTransform());
+    const std::optional<QRegion> clip = EffectiveClip();
+    if (clip)
+        p.setClipRegion(*clip);
+    else
+        p.setClipping(false);
+    const bool raster = m_caps.rasterOps && rop2 != R2_COPYPEN;
+    p.setCompositionMode(raster ? CompositionFor(rop2) : QPainter::CompositionMode_SourceOver);
+    p.setRenderHint(QPainter::Antialiasing, antialias && !raster);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    return true;
+}
+
+QPen DcCore::DevicePen() const {
+    return MakeDevicePen(state.pen, DeviceScale(), state.miterLimit, state.rop2);
+}
+
+QBrush DcCore::DeviceBrush(const HGDIOBJ& brush) const {
+    return MakeDeviceBrush(brush, state.textColor, state.bkColor, state.rop2);
+}
+
+void DcCore::FillDevice(const QPainterPath& device, const QBrush& brush) {
+    if (brush.style() == Qt::NoBrush || !BeginPaint(state.rop2, true)) return;
+    QPainter& p = *m_painter;
+    p.setPen(Qt::NoPen);
+    p.setBrush(brush);
+    p.setBrushOrigin(base.map(state.brushOrg));
+    p.setBackgroundMode(state.bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
+    p.setBackground(ToQColor(state.bkColor));
+    p.drawPath(device);
+}
+
+void DcCore::StrokeDevice(const QPainterPath& device) {
+    const QPen pen = DevicePen();
+    if (pen.style() == Qt::NoPen || !BeginPaint(state.rop2, true)) return;
+    QPainter& p = *m_painter;
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.setBackgroundMode(state.bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
+    p.setBackground(ToQColor(state.bkColor));
+    p.drawPath(device);
+}
+
+void DcCore::DrawShape(const QPainterPath& logical, bool fill, bool stroke) {
+    QPainterPath device = ToDevice().map(logical);
+    if (state.path.open) {
+        state.path.path.addPath(device);
+        return;
+    }
+    device.setFillRule(state.polyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
+    if (fill) FillDevice(device, DeviceBrush(state.brush));
+    if (stroke) StrokeDevice(device);
+}
+
+void DcCore::DrawOpen(const QPainterPath& logical, bool continueFigure) {
+    const QPainterPath device = ToDevice().map(logical);
+    if (!state.path.open) {
+        StrokeDevice(device);
+        return;
+    }
+    QPainterPath& path = state.path.path;
+    if (continueFigure && path.elementCount() > 0)
+        path.connectPath(device);
+    else
+        path.addPath(device);
+}
+
+void DcCore::MoveTo(QPointF logical) {
+    state.currentPos = logical;
+    if (state.path.open) state.path.path.moveTo(ToDevice().map(logical));
+}
+
+void DcCore::LineTo(QPointF logical) {
+    QPainterPath line(state.currentPos);
+    line.lineTo(logical);
+    state.currentPos = logical;
+    DrawOpen(line, true);
+}
+
+} // namespace emf

@@ -1,0 +1,87 @@
+#include "emf/player/record_reader.h"
+
+#include <QRegion>
+#include <QString>
+#include <cmath>
+#include <vector>
+
+namespace emf {
+
+QPointF ReadPointL(ByteReader& r) {
+    const double x = r.i32();
+    return {x, double(r.i32())};
+}
+
+QPointF ReadPointS(ByteReader& r) {
+    const double x = r.i16();
+    return {x, double(r.i16())};
+}
+
+QRectF ReadRectL(ByteReader& r) {
+    const QPointF tl = ReadPointL(r);
+    return QRectF(tl, ReadPointL(r));
+}
+
+QSizeF ReadSizeL(ByteReader& r) {
+    const double cx = r.i32();
+    return {cx, double(r.i32())};
+}
+
+std::optional<QTransform> ReadXForm(ByteReader& r) {
+    float v[6];
+    for (float& f : v)
+        f = r.f32();
+    for (float f : v)
+        if (!std::isfinite(f)) return std::nullopt;
+    if (!r.ok()) return std::nullopt;
+    return QTransform(v[0], v[1], v[2], v[3], v[4], v[5]);
+}
+
+std::optional<QPolygonF> ReadPoints(ByteReader& r, std::uint32_t count, bool sixteenBit) {
+    if (count > kMaxPoints) return std::nullopt;
+    Bytes raw = r.array(count, sixteenBit ? 4 : 8);
+    if (!r.ok()) return std::nullopt;
+    ByteReader pr(raw);
+    QPolygonF poly;
+    poly.reserve(count);
+    for (std::uint32_t i = 0; i < count; ++i)
+        poly.append(sixteenBit ? ReadPointS(pr) : ReadPointL(pr));
+    return poly;
+}
+
+std::optional<QRegion> ReadRegionData(ByteReader& r, std::uint32_t size) {
+    Bytes data = r.bytes(size);
+    if (!r.ok() || size < 32) return std::nullopt;
+    ByteReader rr(data);
+    const std::uint32_t headerSize = rr.u32();
+    rr.skip(4); // iType
+    const std::uint32_t count = rr.u32();
+    rr.seek(headerSize);
+    Bytes rects = rr.array(count, 16);
+    if (!rr.ok() || headerSize < 32) return std::nullopt;
+    ByteReader pr(rects);
+    std::vector<QRect> list;
+    list.reserve(count);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const QRectF rc = ReadRectL(pr).normalized();
+        if (!rc.isEmpty()) list.push_back(rc.toRect());
+    }
+    // Region data comes as y-x banded rectangles, which QRegion takes as they are.
+    QRegion region;
+    region.setRects(list.data(), int(list.size()));
+    return region;
+}
+
+std::optional<QString> ReadUtf16At(const ByteReader& r, std::uint32_t offset, std::uint32_t count) {
+    ByteReader s(r.data());
+    s.seek(offset);
+    Bytes raw = s.array(count, 2);
+    if (!s.ok()) return std::nullopt;
+    QString text(qsizetype(count), Qt::Uninitialized);
+    ByteReader cr(raw);
+    for (std::uint32_t i = 0; i < count; ++i)
+        text[qsizetype(i)] = QChar(cr.u16());
+    return text;
+}
+
+} // namespace emf
