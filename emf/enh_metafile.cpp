@@ -72,44 +72,54 @@ std::string HeaderProblem(Bytes data) {
     return {};
 }
 
-// Why the record starting at offset is not sound, or empty when it is.
-std::string RecordProblem(Bytes data, std::size_t offset) {
+// Why the record starting at offset is not sound, or nullptr when it is.
+const char* RecordProblem(Bytes data, std::size_t offset) {
     if (data.size() - offset < 8) return "a record header is cut off at the end of the data";
     const std::uint32_t size = ReadU32(data, offset + 4);
     if (size < 8) return "a record is shorter than 8 bytes";
     if (size % 4 != 0) return "a record size is not a multiple of 4";
     if (size > data.size() - offset) return "a record runs past the end of the data";
-    return {};
+    return nullptr;
 }
 
+// Where the sound records end; the first pass, so the record list is allocated once.
 struct Scan {
-    std::vector<RecordView> records; // data spans are set once the bytes are final
+    std::size_t records = 0;
+    std::size_t end = 0; // one past the last sound record
     bool endsWithEof = false;
     std::string damage;
 };
 
 Scan ScanRecords(Bytes data) {
     Scan scan;
-    std::size_t offset = 0;
-    while (offset < data.size() && !scan.endsWithEof) {
-        scan.damage = RecordProblem(data, offset);
-        if (!scan.damage.empty()) break;
-        RecordView v;
-        v.type = ReadU32(data, offset), v.size = ReadU32(data, offset + 4), v.offset = offset;
-        scan.records.push_back(v);
-        scan.endsWithEof = v.type == EMR_EOF;
-        offset += v.size;
+    while (scan.end < data.size() && !scan.endsWithEof) {
+        if (const char* problem = RecordProblem(data, scan.end)) {
+            scan.damage = problem;
+            break;
+        }
+        scan.endsWithEof = ReadU32(data, scan.end) == EMR_EOF;
+        scan.end += ReadU32(data, scan.end + 4);
+        ++scan.records;
     }
     if (!scan.endsWithEof && scan.damage.empty()) scan.damage = "the data ends without EMR_EOF";
     return scan;
 }
 
-void AppendEof(std::vector<std::byte>& bytes, std::vector<RecordView>& records) {
-    RecordView eof;
-    eof.type = EMR_EOF, eof.size = 20, eof.offset = bytes.size();
+// The second pass over bytes that are sound up to their end.
+std::vector<RecordView> IndexRecords(Bytes data, std::size_t count) {
+    std::vector<RecordView> records(count);
+    std::size_t offset = 0;
+    for (RecordView& v : records) {
+        v.type = ReadU32(data, offset), v.size = ReadU32(data, offset + 4), v.offset = offset;
+        v.data = data.subspan(offset, v.size);
+        offset += v.size;
+    }
+    return records;
+}
+
+void AppendEof(std::vector<std::byte>& bytes) {
     ByteWriter w(bytes);
     w.u32(EMR_EOF), w.u32(20), w.u32(0), w.u32(16), w.u32(20);
-    records.push_back(eof);
 }
 
 std::vector<PaletteEntry> ReadPalette(const RecordView& eof) {
@@ -148,19 +158,16 @@ PictureResult EnhMetaFile::FromBytes(std::vector<std::byte> bytes) {
 
     auto impl = std::make_shared<Impl>();
     Scan scan = ScanRecords(bytes);
-    const RecordView& last = scan.records.back();
-    const std::size_t soundEnd = last.offset + last.size;
-    impl->notes.ignoredBytes = bytes.size() - soundEnd;
-    bytes.resize(soundEnd);
+    impl->notes.ignoredBytes = bytes.size() - scan.end;
+    bytes.resize(scan.end);
     if (!scan.endsWithEof) {
-        AppendEof(bytes, scan.records);
+        AppendEof(bytes);
+        ++scan.records;
         impl->notes.eofAdded = true;
         impl->notes.damage = std::move(scan.damage);
     }
     impl->bytes = std::move(bytes);
-    impl->records = std::move(scan.records);
-    for (RecordView& v : impl->records)
-        v.data = Bytes(impl->bytes).subspan(v.offset, v.size);
+    impl->records = IndexRecords(impl->bytes, scan.records);
 
     impl->header = ReadHeader(impl->records.front().data);
     impl->description = ReadDescription(impl->records.front(), impl->header);
