@@ -29,6 +29,16 @@ SizeL ReadSizeYX(ByteReader& r) {
     return {p.x, p.y};
 }
 
+// Where the bits go when the BITMAPINFO follows a record's fixed part.
+std::uint32_t BitsOffset(std::uint32_t fixedSize, const DibLayout& layout) {
+    return fixedSize + static_cast<std::uint32_t>((layout.infoSize + 3) / 4 * 4);
+}
+
+void AppendDib(std::vector<std::byte>& params, Bytes dib, const DibLayout& layout) {
+    ByteWriter w(params);
+    w.bytes(dib.first(layout.infoSize)), w.pad4(), w.bytes(dib.subspan(layout.infoSize));
+}
+
 // [MS-EMF] 2.3.1.2 EMR_BITBLT with no source bitmap: a pattern fill of the destination.
 void EmitPatternBlt(WmfContext& ctx, const Blt& b) {
     const RectL dest = DestRect(b);
@@ -42,14 +52,11 @@ void EmitPatternBlt(WmfContext& ctx, const Blt& b) {
 // [MS-EMF] 2.3.1.7: the fixed part is 80 bytes; the BITMAPINFO and the bits follow it.
 void EmitStretchDib(WmfContext& ctx, const Blt& b, Bytes dib, const DibLayout& layout) {
     constexpr std::uint32_t kFixed = 80;
-    const auto info = static_cast<std::uint32_t>(layout.infoSize);
-    const std::uint32_t bitsOffset = kFixed + (info + 3) / 4 * 4;
     const RectL dest = DestRect(b);
     std::vector<std::byte> params =
-        PackParams(ctx.mapping.ToDevice(dest), b.dest, b.src, b.srcSize, kFixed, info, bitsOffset,
-                   std::uint32_t(layout.bitsSize), b.usage, b.rop, b.destSize);
-    ByteWriter w(params);
-    w.bytes(dib.first(layout.infoSize)), w.pad4(), w.bytes(dib.subspan(layout.infoSize));
+        PackParams(ctx.mapping.ToDevice(dest), b.dest, b.src, b.srcSize, kFixed, layout.infoSize,
+                   BitsOffset(kFixed, layout), layout.bitsSize, b.usage, b.rop, b.destSize);
+    AppendDib(params, dib, layout);
     ctx.Emit(EMR_STRETCHDIBITS, params);
     ctx.Draw(dest);
 }
@@ -67,29 +74,20 @@ bool HasBitmap(std::uint16_t function, ByteReader& r) {
     return words != std::size_t(function >> 8) + 3;
 }
 
-void DibBitBlt(WmfContext& ctx, ByteReader& r) {
+// The bitmap transfer records share one layout: raster operation, source size when stretching,
+// source point, a reserved word when there is no bitmap, destination size and point, bitmap.
+// Device-dependent bitmaps (META_BITBLT, META_STRETCHBLT) are not carried over.
+template <std::uint16_t Function, bool Stretch, bool Dib>
+void Transfer(WmfContext& ctx, ByteReader& r) {
+    const bool withBitmap = HasBitmap(Function, r);
+    if (withBitmap && !Dib) return;
     Blt b;
-    const bool withBitmap = HasBitmap(META_DIBBITBLT, r);
     b.rop = r.u32();
-    b.src = ReadYX(r);
-    if (!withBitmap) r.skip(2);
-    b.destSize = b.srcSize = ReadSizeYX(r);
-    b.dest = ReadYX(r);
-    if (!r.ok()) return;
-    if (withBitmap)
-        EmitBltDib(ctx, b, r.bytes(r.remaining()));
-    else
-        EmitPatternBlt(ctx, b);
-}
-
-void DibStretchBlt(WmfContext& ctx, ByteReader& r) {
-    Blt b;
-    const bool withBitmap = HasBitmap(META_DIBSTRETCHBLT, r);
-    b.rop = r.u32();
-    b.srcSize = ReadSizeYX(r);
+    if (Stretch) b.srcSize = ReadSizeYX(r);
     b.src = ReadYX(r);
     if (!withBitmap) r.skip(2);
     b.destSize = ReadSizeYX(r);
+    if (!Stretch) b.srcSize = b.destSize;
     b.dest = ReadYX(r);
     if (!r.ok()) return;
     if (withBitmap)
@@ -121,13 +119,11 @@ void SetDibToDev(WmfContext& ctx, ByteReader& r) {
     const Bytes dib = r.bytes(r.remaining());
     const std::optional<DibLayout> layout = MeasurePackedDib(dib, usage);
     if (!r.ok() || !layout) return;
-    const auto info = static_cast<std::uint32_t>(layout->infoSize);
     const RectL box{dest.x, dest.y, dest.x + size.cx, dest.y + size.cy};
-    std::vector<std::byte> params = PackParams(
-        ctx.mapping.ToDevice(box), dest, src, size, kFixed, info, kFixed + (info + 3) / 4 * 4,
-        std::uint32_t(layout->bitsSize), usage, startScan, scans);
-    ByteWriter w(params);
-    w.bytes(dib.first(layout->infoSize)), w.pad4(), w.bytes(dib.subspan(layout->infoSize));
+    std::vector<std::byte> params =
+        PackParams(ctx.mapping.ToDevice(box), dest, src, size, kFixed, layout->infoSize,
+                   BitsOffset(kFixed, *layout), layout->bitsSize, usage, startScan, scans);
+    AppendDib(params, dib, *layout);
     ctx.Emit(EMR_SETDIBITSTODEVICE, params);
     ctx.Draw(box);
 }
@@ -135,19 +131,6 @@ void SetDibToDev(WmfContext& ctx, ByteReader& r) {
 void PatBlt(WmfContext& ctx, ByteReader& r) {
     Blt b;
     b.rop = r.u32();
-    b.destSize = ReadSizeYX(r);
-    b.dest = ReadYX(r);
-    if (r.ok()) EmitPatternBlt(ctx, b);
-}
-
-// META_BITBLT and META_STRETCHBLT: only their forms without a Bitmap16 are carried over.
-template <std::uint16_t Function, bool Stretch> void DeviceBlt(WmfContext& ctx, ByteReader& r) {
-    if (HasBitmap(Function, r)) return;
-    Blt b;
-    b.rop = r.u32();
-    if (Stretch) b.srcSize = ReadSizeYX(r);
-    b.src = ReadYX(r);
-    r.skip(2);
     b.destSize = ReadSizeYX(r);
     b.dest = ReadYX(r);
     if (r.ok()) EmitPatternBlt(ctx, b);
@@ -169,13 +152,10 @@ void DibCreatePatternBrush(WmfContext& ctx, ByteReader& r) {
     const Bytes dib = r.bytes(r.remaining());
     const std::optional<DibLayout> layout = MeasurePackedDib(dib, usage);
     if (style == BS_PATTERN || !layout) return AddGreyBrush(ctx);
-    const auto info = static_cast<std::uint32_t>(layout->infoSize);
     const std::uint32_t h = EmfHandle(ctx.objects.Add({WmfObjectKind::Brush, {}, {}}));
-    std::vector<std::byte> params =
-        PackParams(h, std::uint32_t(usage), kFixed, info, kFixed + (info + 3) / 4 * 4,
-                   std::uint32_t(layout->bitsSize));
-    ByteWriter w(params);
-    w.bytes(dib.first(layout->infoSize)), w.pad4(), w.bytes(dib.subspan(layout->infoSize));
+    std::vector<std::byte> params = PackParams(h, usage, kFixed, layout->infoSize,
+                                               BitsOffset(kFixed, *layout), layout->bitsSize);
+    AppendDib(params, dib, *layout);
     ctx.Emit(EMR_CREATEDIBPATTERNBRUSHPT, params);
 }
 
@@ -186,13 +166,13 @@ void CreatePatternBrush(WmfContext& ctx, ByteReader&) {
 constexpr WmfHandlerEntry kHandlers[] = {
     {META_DIBCREATEPATTERNBRUSH, DibCreatePatternBrush},
     {META_CREATEPATTERNBRUSH, CreatePatternBrush},
-    {META_DIBBITBLT, DibBitBlt},
-    {META_DIBSTRETCHBLT, DibStretchBlt},
+    {META_DIBBITBLT, Transfer<META_DIBBITBLT, false, true>},
+    {META_DIBSTRETCHBLT, Transfer<META_DIBSTRETCHBLT, true, true>},
     {META_STRETCHDIB, StretchDib},
     {META_SETDIBTODEV, SetDibToDev},
     {META_PATBLT, PatBlt},
-    {META_BITBLT, DeviceBlt<META_BITBLT, false>},
-    {META_STRETCHBLT, DeviceBlt<META_STRETCHBLT, true>},
+    {META_BITBLT, Transfer<META_BITBLT, false, false>},
+    {META_STRETCHBLT, Transfer<META_STRETCHBLT, true, false>},
 };
 
 } // namespace

@@ -23,6 +23,7 @@ struct WmfContext {
     WmfObjectTable objects;
     std::uint32_t selectedPalette; ///< EMF handle of the palette SetPalEntries changes
     PointL position;               ///< current position, logical units
+    std::uint16_t textAlign = 0;   ///< TA_UPDATECP puts text at the current position
 
     void Emit(std::uint32_t type, const std::vector<std::byte>& params) {
         emf.AddRecord(type, params);

@@ -21,6 +21,13 @@ template <std::uint32_t Type> void ValueRecord(WmfContext& ctx, ByteReader& r) {
     if (r.ok()) ctx.Emit(Type, PackParams(value));
 }
 
+void SetTextAlign(WmfContext& ctx, ByteReader& r) {
+    const std::uint16_t align = r.u16();
+    if (!r.ok()) return;
+    ctx.textAlign = align;
+    ctx.Emit(EMR_SETTEXTALIGN, PackParams(align));
+}
+
 void SetMapMode(WmfContext& ctx, ByteReader& r) {
     const std::uint16_t mode = r.u16();
     if (!r.ok()) return;
@@ -90,7 +97,7 @@ constexpr WmfHandlerEntry kHandlers[] = {
     {META_SETROP2, ModeRecord<EMR_SETROP2>},
     {META_SETPOLYFILLMODE, ModeRecord<EMR_SETPOLYFILLMODE>},
     {META_SETSTRETCHBLTMODE, ModeRecord<EMR_SETSTRETCHBLTMODE>},
-    {META_SETTEXTALIGN, ModeRecord<EMR_SETTEXTALIGN>},
+    {META_SETTEXTALIGN, SetTextAlign},
     {META_SETBKCOLOR, ValueRecord<EMR_SETBKCOLOR>},
     {META_SETTEXTCOLOR, ValueRecord<EMR_SETTEXTCOLOR>},
     {META_SETMAPPERFLAGS, ValueRecord<EMR_SETMAPPERFLAGS>},

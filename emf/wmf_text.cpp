@@ -37,7 +37,9 @@ void EmitTextOut(WmfContext& ctx, const TextOut& t) {
             w.i32(advances.i16());
     }
     ctx.Emit(EMR_EXTTEXTOUTA, params);
-    ctx.Draw({t.reference.x, t.reference.y, t.reference.x, t.reference.y});
+    constexpr std::uint16_t TA_UPDATECP = 1;
+    const PointL at = ctx.textAlign & TA_UPDATECP ? ctx.position : t.reference;
+    ctx.Draw({at.x, at.y, at.x, at.y});
     if (t.options & ETO_OPAQUE) ctx.Draw(t.rect);
 }
 

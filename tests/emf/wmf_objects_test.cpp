@@ -89,6 +89,17 @@ TEST(ConvertWmfText, TextOutBecomesExtTextOutA) {
     EXPECT_EQ(ReadU32(r->data, 76), 'a' | ('b' << 8) | ('c' << 16));
 }
 
+// With TA_UPDATECP the text stands at the current position, not at the record's point.
+TEST(ConvertWmfText, BoundsFollowTheCurrentPositionUnderUpdateCp) {
+    test::WmfWriter w;
+    w.Record(META_SETTEXTALIGN, {1});
+    w.Record(META_MOVETO, {300, 200}); // y, x
+    w.Record(META_TEXTOUT, {1, 'x', 0, 0});
+    const EnhMetaFile p = Convert(w);
+    EXPECT_EQ(p.Header().rclBounds.left, 200);
+    EXPECT_EQ(p.Header().rclBounds.top, 300);
+}
+
 TEST(ConvertWmfText, ExtTextOutKeepsRectangleAndWidensAdvances) {
     test::WmfWriter w;
     ByteVector text;
