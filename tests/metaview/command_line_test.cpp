@@ -1,5 +1,6 @@
 #include "metaview/command_line.h"
 
+#include "emf/emf_builder.h"
 #include "test_files.h"
 
 #include <gmock/gmock.h>
@@ -75,6 +76,17 @@ TEST(CommandLine, InfoAndRecordsOfABuiltPicture) {
               "0\tEMR_HEADER\t0\t" + std::to_string(testing_metaview::U32At(ShapesEmf(), 4)));
     EXPECT_EQ(lines[4], "4\tEMR_RECTANGLE\t42\t24");
     EXPECT_EQ(lines[6], "6\tEMR_EOF\t13\t20");
+}
+
+TEST(CommandLine, DescriptionsPrintAsUtf8OnOneLine) {
+    emf::EmfBuilder b;
+    b.SetDescription(u"Grüße\tvom\nTest", u"€");
+    ScratchDir dir;
+    WriteAll(dir / "d.emf", b.Build());
+    const auto rows = Lines(Kelvane({"--info", (dir / "d.emf").string()}).out);
+    ASSERT_EQ(rows.size(), 17u);
+    EXPECT_EQ(rows[0], "EMF created in:\tGr\u00fc\u00dfe vom Test");
+    EXPECT_EQ(rows[1], "EMF picture name:\t\u20ac");
 }
 
 TEST(CommandLine, UnknownTypesAndLyingHeadersAreShownAsTheyAre) {
