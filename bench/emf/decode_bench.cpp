@@ -91,6 +91,7 @@ emf::PictureResult Load(const ByteVector& bytes) {
 void LoadCorpus(benchmark::State& state, bool copy) {
     if (Corpus().empty()) return state.SkipWithError("no corpus at " KORVEL_CORPUS_DIR);
     double slowest = 0;
+    std::string slowestName;
     std::int64_t bytes = 0;
     for (auto _ : state) {
         for (const CorpusFile& f : Corpus()) {
@@ -102,13 +103,14 @@ void LoadCorpus(benchmark::State& state, bool copy) {
             }
             const std::chrono::duration<double, std::micro> took =
                 std::chrono::steady_clock::now() - start;
-            slowest = std::max(slowest, took.count());
+            if (took.count() > slowest) slowest = took.count(), slowestName = f.name;
             bytes += static_cast<std::int64_t>(f.bytes.size());
         }
     }
     state.SetBytesProcessed(bytes);
     state.counters["files"] = static_cast<double>(Corpus().size());
     state.counters["slowest_us"] = slowest;
+    state.SetLabel(fs::path(slowestName).filename().string());
 }
 
 void BM_LoadCorpus(benchmark::State& state) {
