@@ -14,9 +14,9 @@ bool ByteReader::U32(std::uint32_t& value) {
     return true;
 }
 
-bool ByteReader::Bytes(std::uint32_t count, std::string& out) {
+bool ByteReader::Bytes(std::uint32_t count, std::string_view& out) {
     if (Remaining() < count) return false;
-    out.assign(reinterpret_cast<const char*>(m_Data.data() + m_Pos), count);
+    out = {reinterpret_cast<const char*>(m_Data.data() + m_Pos), count};
     m_Pos += count;
     return true;
 }
@@ -27,7 +27,7 @@ void ByteWriter::U32(std::uint32_t value) {
     Put(bytes, 4);
 }
 
-void ByteWriter::Bytes(const std::string& bytes) {
+void ByteWriter::Bytes(std::string_view bytes) {
     Put(reinterpret_cast<const std::byte*>(bytes.data()), bytes.size());
 }
 

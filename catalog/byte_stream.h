@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <span>
-#include <string>
+#include <string_view>
 
 namespace catalog {
 
@@ -18,8 +18,8 @@ public:
 
     /// Reads a 32-bit number; false (value untouched) when fewer than 4 bytes remain.
     bool U32(std::uint32_t& value);
-    /// Reads count bytes; false (out untouched) when fewer remain.
-    bool Bytes(std::uint32_t count, std::string& out);
+    /// Views the next count bytes; false (out untouched) when fewer remain.
+    bool Bytes(std::uint32_t count, std::string_view& out);
     std::size_t Remaining() const { return m_Data.size() - m_Pos; }
 
 private:
@@ -37,7 +37,7 @@ public:
     explicit ByteWriter(const ByteSink& sink) : m_Sink(sink) {}
 
     void U32(std::uint32_t value);
-    void Bytes(const std::string& bytes);
+    void Bytes(std::string_view bytes);
     /// Hands over what is buffered; false when the sink failed at any point.
     bool Finish();
 

@@ -38,15 +38,17 @@ public:
         for (const CInterpreter& entry : list)
             m_Table.emplace_back(entry.InterpreterIndex(),
                                  catalog::TextMatches(query, entry.Name()));
-        std::ranges::stable_sort(m_Table, {}, &Entry::first);
-        auto [from, to] = std::ranges::unique(m_Table, {}, &Entry::first);
-        m_Table.erase(from, to);
+        auto byIndex = [](const Entry& a, const Entry& b) { return a.first < b.first; };
+        std::stable_sort(m_Table.begin(), m_Table.end(), byIndex);
+        auto sameIndex = [](const Entry& a, const Entry& b) { return a.first == b.first; };
+        m_Table.erase(std::unique(m_Table.begin(), m_Table.end(), sameIndex), m_Table.end());
     }
 
     bool operator()(std::uint32_t index) const {
         // Without gaps an index is its own position.
         if (index < m_Table.size() && m_Table[index].first == index) return m_Table[index].second;
-        auto it = std::ranges::lower_bound(m_Table, index, {}, &Entry::first);
+        auto it = std::lower_bound(m_Table.begin(), m_Table.end(), index,
+                                   [](const Entry& e, std::uint32_t i) { return e.first < i; });
         return it != m_Table.end() && it->first == index && it->second;
     }
 

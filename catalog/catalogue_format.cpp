@@ -25,9 +25,9 @@ struct CatalogueFormat {
 
 bool CatalogueFormat::Read(ByteReader& in, CCountedString& text) {
     std::uint32_t length = 0;
-    std::string bytes;
+    std::string_view bytes;
     if (!in.U32(length) || !in.Bytes(length, bytes)) return false;
-    text.SetStoredBytes(std::move(bytes));
+    text.SetStoredBytes(bytes);
     return true;
 }
 
@@ -42,10 +42,12 @@ bool CatalogueFormat::Read(ByteReader& in, CTrack& track) {
 
 bool CatalogueFormat::Read(ByteReader& in, CMedia& media) {
     std::uint32_t trackCount = 0, creationTime = 0, mediaType = 0, infoLength = 0;
+    std::string_view information;
     bool ok = in.U32(trackCount) && Read(in, media.m_Title1) && Read(in, media.m_Title2) &&
               in.U32(creationTime) && in.U32(mediaType) && in.U32(media.m_TotalLength) &&
               in.U32(media.m_nMediaIndex) && in.U32(infoLength) &&
-              in.Bytes(infoLength, media.m_Information);
+              in.Bytes(infoLength, information);
+    media.m_Information.assign(information);
     media.m_CreationTime = static_cast<std::int32_t>(creationTime);
     media.m_nMediaType = static_cast<std::int32_t>(mediaType);
     // Each track needs at least 16 bytes, so a huge count ends at the end of the data.
