@@ -2,6 +2,14 @@
 // Windows metafile to enhanced metafile, as SetWinMetaFileBits does with no reference device
 // context and no picture size: the picture is scaled to the whole reference device
 // (kReferenceDevice) and every WMF record becomes its EMF equivalent, in the same order.
+//
+// The picture starts with EMR_SETMAPMODE (MM_ANISOTROPIC), EMR_SETWINDOWEXTEX and
+// EMR_SETVIEWPORTEXTEX, both the device size, so a metafile that sets its own window is
+// stretched over the device. Object slot n becomes EMF handle n + 1. Text becomes
+// EMR_EXTTEXTOUTA, with a spacing array only where the WMF had one (offDx 0 otherwise).
+// Records with no EMF equivalent or that would undo the device mapping are left out:
+// escapes, viewport changes, SetTextCharacterExtra, SetRelAbs, AnimatePalette, and bitmap
+// transfers of old device-dependent bitmaps (pattern brushes from them become grey brushes).
 
 #include "emf/enh_metafile.h"
 
