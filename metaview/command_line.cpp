@@ -66,7 +66,9 @@ int Inspect(const std::string& option, const std::string& path, std::ostream& ou
     else
         PrintRecords(doc.Data(), out);
     ReportNotes(doc.Data().Picture().Notes(), err);
-    return 0;
+    if (out.flush()) return 0;
+    err << "kelvane: the output could not be written.\n";
+    return 1;
 }
 
 int Convert(const std::string& path, const std::string& target, std::ostream& err) {

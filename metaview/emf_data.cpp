@@ -21,7 +21,6 @@ void CEMFData::SetMetafile(const emf::EnhMetaFile& picture) {
     m_picture = picture;
     m_header = picture.Header();
     m_description = picture.DescriptionA();
-    m_palette = picture.PaletteEntries();
     const std::size_t n = picture.Records().size();
     m_playFlags.assign(n, 1);
     m_marks.assign(n, 0);

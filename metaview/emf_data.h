@@ -76,7 +76,6 @@ private:
     std::optional<emf::EnhMetaFile> m_picture;
     emf::EnhMetaHeader m_header;
     std::string m_description;
-    std::vector<emf::PaletteEntry> m_palette;
     PlayMode m_playMode = PlayWholeFile;
     Flags m_playFlags;
     Flags m_marks;

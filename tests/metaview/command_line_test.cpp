@@ -125,6 +125,16 @@ TEST(CommandLine, UnreadableFilesFailWithAMessage) {
     EXPECT_FALSE(std::filesystem::exists(dir / "o.emf"));
 }
 
+TEST(CommandLine, OutputThatCannotBeWrittenIsAFailure) {
+    ScratchDir dir;
+    WriteAll(dir / "s.emf", ShapesEmf());
+    std::ostream broken(nullptr); // every write fails, as on a full disk
+    std::ostringstream err;
+    const std::vector<std::string> args = {"--records", (dir / "s.emf").string()};
+    EXPECT_EQ(metaview::RunCommandLine(args, broken, err), 1);
+    EXPECT_THAT(err.str(), HasSubstr("could not be written"));
+}
+
 // The program itself: no display, the same output as the function behind it.
 TEST(CommandLine, TheProgramRunsWithoutADisplay) {
     ScratchDir dir;
