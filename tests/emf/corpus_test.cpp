@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 
 namespace emf {
 namespace {
@@ -56,9 +57,15 @@ void ExpectSoundPicture(const EnhMetaFile& p) {
     EXPECT_EQ(offset, p.Data().size());
 }
 
-// The picture's bytes read back as the same picture, with nothing left to note.
+// The picture's bytes, written to a file, read back as the same picture with nothing to note.
 void ExpectRereads(const EnhMetaFile& p) {
-    const PictureResult again = EnhMetaFile::FromBytes({p.Data().begin(), p.Data().end()});
+    const std::string path = testing::TempDir() + "corpus_reread.emf";
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(p.Data().data()),
+               static_cast<std::streamsize>(p.Data().size()));
+    const test::ByteVector written = test::ReadFile(path);
+    ASSERT_TRUE(std::equal(written.begin(), written.end(), p.Data().begin(), p.Data().end()));
+    const PictureResult again = EnhMetaFile::FromBytes(written);
     ASSERT_TRUE(again) << again.error;
     EXPECT_EQ(again.picture->Records().size(), p.Records().size());
     EXPECT_TRUE(again.picture->Notes().damage.empty());
