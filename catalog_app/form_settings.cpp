@@ -1,5 +1,6 @@
 #include "catalog_app/form_settings.h"
 
+#include "catalog/media_type.h"
 #include "common/version_info.h"
 
 #include <QSettings>
@@ -16,7 +17,8 @@ const QString kLengthsSection = QStringLiteral("Settings/Text Lengths");
 const QString kSettingsSection = QStringLiteral("Settings");
 
 QStringList MediaTypeValueNames() {
-    return QStringLiteral("CD\nMC\nMD\nDVD\nLP\nMP3 media\nother media").split(QLatin1Char('\n'));
+    const auto list = catalog::MediaTypeList;
+    return QString::fromLatin1(list.data(), qsizetype(list.size())).split(QLatin1Char('\n'));
 }
 
 template <std::size_t N>
