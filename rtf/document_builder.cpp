@@ -17,7 +17,10 @@ bool IsDroppedByte(char c) {
 
 DocumentBuilder::DocumentBuilder(QTextDocument& doc, const FontTable& fonts,
                                  const ColorTable& colors, const DocumentInfo& info)
-    : m_cursor(&doc), m_fonts(fonts), m_colors(colors), m_info(info) {}
+    : m_cursor(&doc), m_fonts(fonts), m_colors(colors), m_info(info) {
+    // One edit block: otherwise every insert lays out its whole paragraph again.
+    m_cursor.beginEditBlock();
+}
 
 void DocumentBuilder::pushBytes(std::string_view bytes, const CharState& chars,
                                 const ParaState& para) {

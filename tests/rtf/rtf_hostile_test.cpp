@@ -1,5 +1,7 @@
 #include "rtf_test_support.h"
 
+#include <QElapsedTimer>
+
 #include <gtest/gtest.h>
 
 namespace rtf::test {
@@ -69,6 +71,19 @@ TEST(RtfHostile, LongControlWordsAreCutNotTrusted) {
     std::string word(100000, 'b');
     EXPECT_EQ(Load(R"({\rtf1 \)" + word + R"( a\par\)" + word + "1 b}", doc), "a\nb");
     EXPECT_FALSE(FormatAt(doc, 0).font().bold());
+}
+
+// Without one edit block around the build, every insert laid out its whole paragraph again:
+// 20000 runs took most of a minute.
+TEST(RtfHostile, ManyRunsInOneParagraphLoadInLinearTime) {
+    std::string text = R"({\rtf1 )";
+    for (int i = 0; i < 20000; ++i)
+        text += R"(\b a\b0 b)";
+    QElapsedTimer timer;
+    timer.start();
+    QTextDocument doc;
+    EXPECT_EQ(Load(text + "}", doc).size(), 40000);
+    EXPECT_LT(timer.elapsed(), 10000);
 }
 
 } // namespace
