@@ -7,6 +7,7 @@
 #include "emf/wmf_objects.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -31,6 +32,26 @@ struct WmfContext {
     /// Widens the header bounds by a logical rectangle (inclusive), within the device.
     void Draw(const RectL& logical);
 };
+
+inline constexpr std::size_t kWmfHeaderSize = 18, kWmfRecordHeadSize = 6;
+
+/// Calls f(function, params) for each record after the METAHEADER up to META_EOF; a record
+/// whose size is impossible ends the walk there.
+template <class F> void ForEachWmfRecord(Bytes wmf, F f) {
+    std::size_t pos = kWmfHeaderSize;
+    while (wmf.size() >= pos && wmf.size() - pos >= kWmfRecordHeadSize) {
+        ByteReader head(wmf, pos);
+        const std::uint64_t bytes = 2ull * head.u32();
+        const std::uint16_t function = head.u16();
+        if (function == 0 || bytes < kWmfRecordHeadSize || bytes > wmf.size() - pos) return;
+        ByteReader params(wmf.subspan(pos + kWmfRecordHeadSize, bytes - kWmfRecordHeadSize));
+        f(function, params);
+        pos += static_cast<std::size_t>(bytes);
+    }
+}
+
+/// The EMF a WMF made from one carries in its comments, when the WMF is unchanged since.
+std::optional<std::vector<std::byte>> EmbeddedEmf(Bytes wmf);
 
 /// Reads one record's parameters and writes its EMF equivalent (or nothing).
 using WmfHandler = void (*)(WmfContext&, ByteReader&);

@@ -11,7 +11,6 @@
 namespace emf {
 namespace {
 
-constexpr std::size_t kMetaHeaderSize = 18, kRecordHeadSize = 6;
 constexpr std::uint32_t MM_ANISOTROPIC = 8;
 
 // Every record function with an EMF equivalent, sorted for lookup. Records without one
@@ -37,11 +36,11 @@ WmfHandler FindHandler(std::uint16_t function) {
 
 // [MS-WMF] 2.3.2.2: memory (1) or disk (2) metafile, header of 9 words.
 std::string MetaHeaderProblem(Bytes wmf) {
-    if (wmf.size() < kMetaHeaderSize) return "too short for a Windows metafile header";
+    if (wmf.size() < kWmfHeaderSize) return "too short for a Windows metafile header";
     ByteReader r(wmf);
     const std::uint16_t type = r.u16(), headerWords = r.u16();
     if (type != 1 && type != 2) return "not a Windows metafile: unknown metafile type";
-    if (headerWords != kMetaHeaderSize / 2) return "not a Windows metafile: wrong header size";
+    if (headerWords != kWmfHeaderSize / 2) return "not a Windows metafile: wrong header size";
     return {};
 }
 
@@ -55,31 +54,21 @@ void BeginPicture(WmfContext& ctx) {
     ctx.Emit(EMR_SETVIEWPORTEXTEX, PackParams(kReferenceDevice.pixels));
 }
 
-// Plays records up to META_EOF; a record whose size is impossible ends the picture there.
-void ConvertRecords(WmfContext& ctx, Bytes wmf) {
-    std::size_t pos = kMetaHeaderSize;
-    while (wmf.size() - pos >= kRecordHeadSize) {
-        ByteReader head(wmf, pos);
-        const std::uint64_t bytes = 2ull * head.u32();
-        const std::uint16_t function = head.u16();
-        if (function == META_EOF || bytes < kRecordHeadSize || bytes > wmf.size() - pos) return;
-        if (WmfHandler handler = FindHandler(function)) {
-            ByteReader params(wmf.subspan(pos + kRecordHeadSize, bytes - kRecordHeadSize));
-            handler(ctx, params);
-        }
-        pos += static_cast<std::size_t>(bytes);
-    }
-}
-
 } // namespace
 
 PictureResult ConvertWmf(Bytes wmf) {
     PictureResult result;
     result.error = MetaHeaderProblem(wmf);
     if (!result.error.empty()) return result;
+    if (std::optional<std::vector<std::byte>> emf = EmbeddedEmf(wmf)) {
+        PictureResult embedded = EnhMetaFile::FromBytes(std::move(*emf));
+        if (embedded && embedded.picture->Notes().damage.empty()) return embedded;
+    }
     WmfContext ctx;
     BeginPicture(ctx);
-    ConvertRecords(ctx, wmf);
+    ForEachWmfRecord(wmf, [&ctx](std::uint16_t function, ByteReader& params) {
+        if (WmfHandler handler = FindHandler(function)) handler(ctx, params);
+    });
     return EnhMetaFile::FromBytes(ctx.emf.Build());
 }
 
