@@ -192,11 +192,17 @@ void DcCore::DrawOpen(const QPainterPath& logical, bool continueFigure) {
         StrokeDevice(device);
         return;
     }
+    // A piece continues the open figure; after a move or a closed figure it starts a new one
+    // at the same point (connectPath would join it to the figure before).
     QPainterPath& path = state.path.path;
-    if (continueFigure && path.elementCount() > 0)
+    const int n = path.elementCount();
+    const bool join =
+        continueFigure && n > 0 && !path.elementAt(n - 1).isMoveTo() && !state.path.figureClosed;
+    if (join)
         path.connectPath(device);
     else
         path.addPath(device);
+    state.path.figureClosed = false;
 }
 
 void DcCore::MoveTo(QPointF logical) {

@@ -18,8 +18,9 @@ enum ArcDirection : int { AD_COUNTERCLOCKWISE = 1, AD_CLOCKWISE = 2 };
 /// A path being recorded between BeginPath and EndPath, in device coordinates.
 struct PathState {
     QPainterPath path;
-    bool open = false;   ///< between BeginPath and EndPath
-    bool closed = false; ///< EndPath seen: ready to fill, stroke or select
+    bool open = false;         ///< between BeginPath and EndPath
+    bool closed = false;       ///< EndPath seen: ready to fill, stroke or select
+    bool figureClosed = false; ///< CloseFigure seen: the next piece starts a new figure
 };
 
 struct DcState {

@@ -1,5 +1,6 @@
 #include "emf/player/font_mapping.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QHash>
 #include <algorithm>
@@ -10,6 +11,12 @@ namespace emf {
 namespace {
 
 constexpr std::uint8_t FF_ROMAN = 0x10, FF_MODERN = 0x30, FF_MASK = 0xF0;
+
+bool Installed(const QString& family) {
+    thread_local QHash<QString, bool> cache;
+    if (auto it = cache.find(family); it != cache.end()) return *it;
+    return *cache.insert(family, QFontDatabase::hasFamily(family));
+}
 
 // Metric-compatible stand-ins installed with the system for the usual Windows faces.
 QString SubstituteFace(const LogFont& f) {
@@ -31,10 +38,19 @@ QString SubstituteFace(const LogFont& f) {
         {"consolas", "Liberation Mono"},
         {"tahoma", "DejaVu Sans"},
         {"verdana", "DejaVu Sans"},
+        {"calibri", "Liberation Sans"},
+        {"carlito", "Liberation Sans"},
+        {"segoe ui", "Liberation Sans"},
+        {"cambria", "Liberation Serif"},
+        {"caladea", "Liberation Serif"},
+        {"georgia", "Liberation Serif"},
+        {"book antiqua", "Liberation Serif"},
+        {"garamond", "Liberation Serif"},
     };
     const QString key = f.faceName.trimmed().toLower();
     if (auto it = map.find(key); it != map.end()) return *it;
-    if (!key.isEmpty()) return f.faceName;
+    // A face the system lacks falls back by the family the font asked for.
+    if (!key.isEmpty() && Installed(f.faceName)) return f.faceName;
     switch (f.pitchAndFamily & FF_MASK) {
     case FF_ROMAN:
         return "Liberation Serif";

@@ -54,6 +54,7 @@ bool CloseFigure(Playback& pb, ByteReader&) {
     PathState& p = pb.dc.state.path;
     if (!p.open) return false;
     p.path.closeSubpath();
+    p.figureClosed = true;
     return true;
 }
 

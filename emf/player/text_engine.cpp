@@ -2,7 +2,6 @@
 #include "emf/player/font_mapping.h"
 
 #include <QFontMetricsF>
-#include <QGlyphRun>
 #include <QPainter>
 #include <QRawFont>
 #include <cmath>
@@ -76,24 +75,20 @@ void FillLogicalRect(DcCore& dc, const QRectF& rect, COLORREF color) {
     dc.painter().fillPath(p, ToQColor(color));
 }
 
+// Glyph indices of the recorded font are drawn as outlines of the stand-in font's glyphs.
 void DrawGlyphs(QPainter& p, const TextRun& run, const QFont& font, QPointF start, double scaleX) {
-    QRawFont raw = QRawFont::fromFont(font);
-    QList<quint32> glyphs;
-    QList<QPointF> positions;
+    const QRawFont raw = QRawFont::fromFont(font);
+    QPainterPath outlines;
     double x = start.x();
     for (qsizetype i = 0; i < run.text.size(); ++i) {
-        glyphs.append(run.text.at(i).unicode());
-        positions.append(QPointF(x, start.y()));
+        const quint32 glyph = run.text.at(i).unicode();
+        outlines.addPath(raw.pathForGlyph(glyph).translated(x, start.y()));
         if (size_t(i) < run.advances.size())
             x += run.advances[size_t(i)] * scaleX;
         else
-            x += raw.advancesForGlyphIndexes({glyphs.back()}).value(0).x();
+            x += raw.advancesForGlyphIndexes(QList<quint32>{glyph}).value(0).x();
     }
-    QGlyphRun glyphRun;
-    glyphRun.setRawFont(raw);
-    glyphRun.setGlyphIndexes(glyphs);
-    glyphRun.setPositions(positions);
-    p.drawGlyphRun(QPointF(0, 0), glyphRun);
+    p.fillPath(outlines, p.pen().color());
 }
 
 void DrawCharacters(QPainter& p, const TextRun& run, QPointF start, double scaleX) {
