@@ -69,18 +69,45 @@ void EmitBltDib(WmfContext& ctx, Blt b, Bytes dib) {
     EmitStretchDib(ctx, b, dib, *layout);
 }
 
+// [MS-WMF] 2.2.2.1 Bitmap16: rows from the top, each WidthBytes long. Monochrome and true
+// colour ones become a top-down DIB; the others would need the recording device's palette.
+std::optional<std::vector<std::byte>> Bitmap16ToDib(ByteReader& r, std::size_t gap) {
+    r.skip(2); // Type
+    const std::int16_t width = r.i16(), height = r.i16(), widthBytes = r.i16();
+    const std::uint8_t planes = r.u8(), bpp = r.u8();
+    r.skip(gap);
+    const bool supported = bpp == 1 || bpp == 24 || bpp == 32;
+    const int used = (width * bpp + 7) / 8;
+    if (!r.ok() || width <= 0 || height <= 0 || planes != 1 || !supported || widthBytes < used)
+        return std::nullopt;
+    ByteReader rows(
+        r.array(static_cast<std::uint64_t>(height), static_cast<std::uint64_t>(widthBytes)));
+    if (!r.ok()) return std::nullopt;
+    const std::uint32_t rowBytes = (static_cast<std::uint32_t>(width) * bpp + 31) / 32 * 4;
+    std::vector<std::byte> dib;
+    ByteWriter w(dib);
+    w.u32(40), w.i32(width), w.i32(-height), w.u16(1), w.u16(bpp), w.u32(0);
+    w.u32(rowBytes * static_cast<std::uint32_t>(height)), w.u32(0), w.u32(0);
+    w.u32(bpp == 1 ? 2 : 0), w.u32(0);
+    if (bpp == 1) w.u32(0), w.u32(0x00FFFFFF); // black, white
+    for (int y = 0; y < height; ++y) {
+        const Bytes row = rows.bytes(static_cast<std::size_t>(widthBytes));
+        w.bytes(row.first(static_cast<std::size_t>(used))), w.zeros(rowBytes - used);
+    }
+    return dib;
+}
+
 bool HasBitmap(std::uint16_t function, ByteReader& r) {
     const std::size_t words = (r.size() + 6) / 2; // the record, its 6-byte head included
     return words != std::size_t(function >> 8) + 3;
 }
 
 // The bitmap transfer records share one layout: raster operation, source size when stretching,
-// source point, a reserved word when there is no bitmap, destination size and point, bitmap.
-// Device-dependent bitmaps (META_BITBLT, META_STRETCHBLT) are not carried over.
+// source point, a reserved word when there is no bitmap, destination size and point, then a
+// DIB or, in META_BITBLT and META_STRETCHBLT, a Bitmap16.
 template <std::uint16_t Function, bool Stretch, bool Dib>
 void Transfer(WmfContext& ctx, ByteReader& r) {
     const bool withBitmap = HasBitmap(Function, r);
-    if (withBitmap && !Dib) return;
     Blt b;
     b.rop = r.u32();
     if (Stretch) b.srcSize = ReadSizeYX(r);
@@ -90,10 +117,9 @@ void Transfer(WmfContext& ctx, ByteReader& r) {
     if (!Stretch) b.srcSize = b.destSize;
     b.dest = ReadYX(r);
     if (!r.ok()) return;
-    if (withBitmap)
-        EmitBltDib(ctx, b, r.bytes(r.remaining()));
-    else
-        EmitPatternBlt(ctx, b);
+    if (!withBitmap) return EmitPatternBlt(ctx, b);
+    if (Dib) return EmitBltDib(ctx, b, r.bytes(r.remaining()));
+    if (const auto dib = Bitmap16ToDib(r, 0)) EmitBltDib(ctx, b, *dib);
 }
 
 void StretchDib(WmfContext& ctx, ByteReader& r) {
@@ -136,8 +162,8 @@ void PatBlt(WmfContext& ctx, ByteReader& r) {
     if (r.ok()) EmitPatternBlt(ctx, b);
 }
 
-// A brush the conversion cannot carry (a Bitmap16 pattern or a damaged DIB) still takes its
-// slot, as a grey brush that shows where the pattern was.
+// A brush the conversion cannot carry (a damaged bitmap, or one with a palette of the recording
+// device) still takes its slot, as a grey brush that shows where the pattern was.
 void AddGreyBrush(WmfContext& ctx) {
     constexpr std::uint32_t BS_SOLID = 0, kGrey = 0x808080;
     const std::uint32_t h = EmfHandle(ctx.objects.Add({WmfObjectKind::Brush, {}, {}}));
@@ -145,13 +171,10 @@ void AddGreyBrush(WmfContext& ctx) {
 }
 
 // [MS-EMF] 2.3.7.8: the fixed part is 32 bytes; the BITMAPINFO and the bits follow it.
-void DibCreatePatternBrush(WmfContext& ctx, ByteReader& r) {
-    constexpr std::uint16_t BS_PATTERN = 3;
+void AddDibPatternBrush(WmfContext& ctx, Bytes dib, std::uint32_t usage) {
     constexpr std::uint32_t kFixed = 32;
-    const std::uint16_t style = r.u16(), usage = r.u16();
-    const Bytes dib = r.bytes(r.remaining());
     const std::optional<DibLayout> layout = MeasurePackedDib(dib, usage);
-    if (style == BS_PATTERN || !layout) return AddGreyBrush(ctx);
+    if (!layout) return AddGreyBrush(ctx);
     const std::uint32_t h = EmfHandle(ctx.objects.Add({WmfObjectKind::Brush, {}, {}}));
     std::vector<std::byte> params = PackParams(h, usage, kFixed, layout->infoSize,
                                                BitsOffset(kFixed, *layout), layout->bitsSize);
@@ -159,8 +182,19 @@ void DibCreatePatternBrush(WmfContext& ctx, ByteReader& r) {
     ctx.Emit(EMR_CREATEDIBPATTERNBRUSHPT, params);
 }
 
-void CreatePatternBrush(WmfContext& ctx, ByteReader&) {
-    AddGreyBrush(ctx);
+void DibCreatePatternBrush(WmfContext& ctx, ByteReader& r) {
+    r.skip(2); // Style: the target is a DIB whatever it says
+    const std::uint16_t usage = r.u16();
+    AddDibPatternBrush(ctx, r.bytes(r.remaining()), usage);
+}
+
+// [MS-WMF] 2.3.4.4: a Bitmap16 header, 18 reserved bytes, then the pattern's rows.
+void CreatePatternBrush(WmfContext& ctx, ByteReader& r) {
+    const std::optional<std::vector<std::byte>> dib = Bitmap16ToDib(r, 18);
+    if (dib)
+        AddDibPatternBrush(ctx, *dib, DIB_RGB_COLORS);
+    else
+        AddGreyBrush(ctx);
 }
 
 constexpr WmfHandlerEntry kHandlers[] = {

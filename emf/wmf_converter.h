@@ -3,9 +3,10 @@
 // context and no picture size: the picture is scaled to the whole reference device
 // (kReferenceDevice) and every WMF record becomes its EMF equivalent, in the same order.
 //
-// The picture starts with EMR_SETMAPMODE (MM_ANISOTROPIC), EMR_SETWINDOWEXTEX and
-// EMR_SETVIEWPORTEXTEX, both the device size, so a metafile that sets its own window is
-// stretched over the device. Object slot n becomes EMF handle n + 1. Text becomes
+// A WMF that the platform made from an EMF and that is unchanged since (its checksum holds)
+// gives back that EMF as it was. Otherwise the picture starts with EMR_SETMAPMODE (MM_ANISOTROPIC),
+// EMR_SETWINDOWEXTEX and EMR_SETVIEWPORTEXTEX, both the device size, so a metafile that sets its
+// own window is stretched over the device. Object slot n becomes EMF handle n + 1. Text becomes
 // EMR_EXTTEXTOUTA, with a spacing array only where the WMF had one (offDx 0 otherwise).
 // Records with no EMF equivalent or that would undo the device mapping are left out:
 // escapes, viewport changes, SetTextCharacterExtra, SetRelAbs, AnimatePalette, and bitmap

@@ -166,6 +166,28 @@ TEST(ConvertWmfBitmaps, ABitmapRecordWithoutBitmapFillsWithTheBrush) {
     EXPECT_EQ(Param(*blts[1], 8), 0x005A0049u);
 }
 
+// A device-dependent Bitmap16 (rows from the top, 2-byte aligned) becomes a top-down DIB.
+TEST(ConvertWmfBitmaps, Bitmap16BecomesATopDownDib) {
+    ByteVector params;
+    ByteWriter b(params);
+    b.u32(0x00CC0020), b.i16(0), b.i16(0), b.i16(2), b.i16(1), b.i16(7), b.i16(6);
+    b.i16(0), b.i16(1), b.i16(2), b.i16(4), b.u8(1), b.u8(24); // 1 x 2 pixels, 24 bits
+    for (int i = 1; i <= 8; ++i)
+        b.u8(static_cast<std::uint8_t>(i));
+    test::WmfWriter w;
+    w.Record(META_BITBLT, params);
+    const EnhMetaFile p = Convert(w);
+    const RecordView* r = test::FindRecord(p, EMR_STRETCHDIBITS);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(Param(*r, 4), 6u); // xDest
+    EXPECT_EQ(Param(*r, 7), 0u); // ySrc stays: the DIB is top-down
+    const std::size_t bmi = Param(*r, 10), bits = Param(*r, 12);
+    EXPECT_EQ(static_cast<std::int32_t>(ReadU32(r->data, bmi + 8)), -2);
+    EXPECT_EQ(Param(*r, 13), 8u); // two rows of 3 bytes, each padded to 4
+    EXPECT_EQ(ReadU32(r->data, bits), 0x00030201u);
+    EXPECT_EQ(ReadU32(r->data, bits + 4), 0x00070605u);
+}
+
 TEST(ConvertWmfBitmaps, ADibThatDoesNotFitIsDropped) {
     ByteVector dib = TwoByTwoDib();
     test::SetU32(dib, 32, 0x10000000); // biClrUsed far beyond the data
