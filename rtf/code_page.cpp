@@ -58,6 +58,15 @@ std::optional<std::uint8_t> EncodeCp1252(char16_t c) {
     return std::nullopt;
 }
 
+void AppendCodePoint(QString& out, char32_t c) {
+    if (c > 0xFFFF) {
+        out += QChar(QChar::highSurrogate(c));
+        out += QChar(QChar::lowSurrogate(c));
+    } else {
+        out += QChar(char16_t(c));
+    }
+}
+
 void ByteDecoder::setCodePage(int codePage, QString& out) {
     if (codePage == m_codePage) return;
     flushInto(out);

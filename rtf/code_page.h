@@ -18,6 +18,9 @@ int CodePageForCharset(int charset, int documentCodePage);
 /// The Windows-1252 byte of c, if it has one (0x80..0xFF only; ASCII is the caller's).
 std::optional<std::uint8_t> EncodeCp1252(char16_t c);
 
+/// Appends a code point, as a surrogate pair above U+FFFF.
+void AppendCodePoint(QString& out, char32_t c);
+
 /// Collects 8-bit text and decodes it in one code page; multi-byte pages get whole runs.
 class ByteDecoder {
 public:

@@ -129,6 +129,12 @@ char32_t SpecialCharacter(std::string_view name) {
     return it == Specials().end() ? 0 : it->second;
 }
 
+std::optional<char32_t> UnicodeValue(const Token& t) {
+    std::int64_t v = t.param < 0 ? std::int64_t(t.param) + 0x10000 : t.param;
+    if (v < 0 || v > 0x10FFFF) return std::nullopt;
+    return char32_t(v);
+}
+
 bool ApplyCharControl(Control control, const Token& t, CharState& chars) {
     switch (control) {
     case Control::Plain:

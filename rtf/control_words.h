@@ -66,6 +66,10 @@ Control LookupControl(std::string_view name);
 /// The character a Control::Special word stands for (\tab, \line, \emdash, ...).
 char32_t SpecialCharacter(std::string_view name);
 
+/// The character of \uN: a signed 16-bit value, or a code point above U+FFFF as some writers
+/// put it; none when N is neither.
+std::optional<char32_t> UnicodeValue(const Token& token);
+
 /// Applies a character property; false when control is not one.
 bool ApplyCharControl(Control control, const Token& token, CharState& chars);
 

@@ -34,12 +34,7 @@ void DocumentBuilder::pushBytes(std::string_view bytes, const CharState& chars,
 void DocumentBuilder::pushChar(char32_t c, const CharState& chars, const ParaState& para) {
     prepare(chars, para);
     m_decoder.flushInto(m_text);
-    if (c > 0xFFFF) {
-        m_text += QChar(QChar::highSurrogate(c));
-        m_text += QChar(QChar::lowSurrogate(c));
-    } else if (c >= 0x20 || c == '\t') {
-        m_text += QChar(char16_t(c));
-    }
+    if (c >= 0x20 || c == '\t') AppendCodePoint(m_text, c);
 }
 
 void DocumentBuilder::endParagraph(const ParaState& para) {

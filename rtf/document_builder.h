@@ -14,12 +14,6 @@ class QTextDocument;
 
 namespace rtf {
 
-/// Document-wide settings read from the RTF header.
-struct DocumentInfo {
-    int codePage = kDefaultCodePage; ///< \ansicpg
-    int defaultFont = 0;             ///< \deff
-};
-
 /// Appends runs of equally formatted text to a document, one QTextCursor insert per run.
 class DocumentBuilder {
 public:

@@ -10,7 +10,7 @@ constexpr int kMaxFallbackCount = 16;
 
 } // namespace
 
-Reader::Reader(QTextDocument& doc) : m_out(doc, m_fonts, m_colors, m_info) {
+Reader::Reader(QTextDocument& doc) : m_fonts(m_info), m_out(doc, m_fonts, m_colors, m_info) {
     m_stack.reserve(kMaxDepth + 1);
     m_stack.emplace_back();
 }
@@ -71,7 +71,7 @@ bool Reader::onGroupEnd() {
         return true;
     }
     if (m_stack.size() <= 1) return false;
-    if (state().destination == Destination::FontTable) m_fonts.commit(m_info.codePage);
+    if (state().destination == Destination::FontTable) m_fonts.commit();
     m_stack.pop_back();
     return m_stack.size() > 1; // the base state below the document's group stays
 }
@@ -110,6 +110,8 @@ void Reader::onWord(const Token& t) {
 void Reader::onFontTableWord(Control control, const Token& t) {
     if (control == Control::Font)
         m_fonts.setNumber(t.param);
+    else if (control == Control::Unicode)
+        onUnicode(t);
     else if (t.name == "fcharset")
         m_fonts.setCharset(t.param);
 }
@@ -164,11 +166,14 @@ void Reader::onDocumentWord(Control control, const Token& t) {
     }
 }
 
-// \uN is a signed 16-bit value; some writers put code points above U+FFFF as they are.
 void Reader::onUnicode(const Token& t) {
-    std::int64_t v = t.param < 0 ? std::int64_t(t.param) + 0x10000 : t.param;
     GroupState& s = state();
-    if (v >= 0 && v <= 0x10FFFF && !s.chars.hidden) m_out.pushChar(char32_t(v), s.chars, s.para);
+    if (auto c = UnicodeValue(t)) {
+        if (s.destination == Destination::FontTable)
+            m_fonts.pushChar(*c);
+        else if (!s.chars.hidden)
+            m_out.pushChar(*c, s.chars, s.para);
+    }
     m_fallbackLeft = s.fallbackCount;
 }
 
@@ -210,7 +215,7 @@ void Reader::onText(std::string_view text) {
     if (text.empty()) return;
     switch (state().destination) {
     case Destination::FontTable:
-        return m_fonts.pushText(text, m_info.codePage);
+        return m_fonts.pushText(text);
     case Destination::ColorTable:
         return m_colors.pushText(text);
     case Destination::Text:

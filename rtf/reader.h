@@ -37,9 +37,9 @@ private:
     void onByte(std::uint8_t b);
     void onText(std::string_view text);
 
+    DocumentInfo m_info;
     FontTable m_fonts;
     ColorTable m_colors;
-    DocumentInfo m_info;
     DocumentBuilder m_out;
     std::vector<GroupState> m_stack;
     std::size_t m_flattened = 0; // open groups beyond kMaxDepth

@@ -1,6 +1,8 @@
 #pragma once
 // The formatting state the reader keeps per RTF group.
 
+#include "rtf/code_page.h"
+
 #include <QTextCharFormat>
 
 namespace rtf {
@@ -31,6 +33,12 @@ struct ParaState {
     int spaceBefore = 0;
     int spaceAfter = 0;
     bool operator==(const ParaState&) const = default;
+};
+
+/// Document-wide settings read from the RTF header.
+struct DocumentInfo {
+    int codePage = kDefaultCodePage; ///< \ansicpg
+    int defaultFont = 0;             ///< \deff
 };
 
 /// Where the text of a group goes.

@@ -1,35 +1,39 @@
 #include "rtf/tables.h"
 
-#include "rtf/code_page.h"
-
 #include <algorithm>
 
 namespace rtf {
 
 void FontTable::pushByte(std::uint8_t byte) {
-    m_name.append(static_cast<char>(byte));
+    useCharsetCodePage();
+    m_decoder.push(byte);
 }
 
-void FontTable::pushText(std::string_view text, int documentCodePage) {
+void FontTable::pushText(std::string_view text) {
+    useCharsetCodePage();
     for (char c : text) {
         if (c == ';')
-            commit(documentCodePage);
+            commit();
         else
-            m_name.append(c);
+            m_decoder.push(static_cast<std::uint8_t>(c));
     }
 }
 
-void FontTable::commit(int documentCodePage) {
-    QString name;
-    ByteDecoder decoder;
-    decoder.setCodePage(CodePageForCharset(m_charset, documentCodePage), name);
-    for (char c : std::as_const(m_name))
-        decoder.push(static_cast<std::uint8_t>(c));
-    decoder.flushInto(name);
-    name = name.trimmed();
+void FontTable::pushChar(char32_t c) {
+    m_decoder.flushInto(m_name);
+    AppendCodePoint(m_name, c);
+}
+
+void FontTable::commit() {
+    m_decoder.flushInto(m_name);
+    QString name = m_name.trimmed();
     if (!name.isEmpty()) m_entries[m_number] = FontEntry{name, m_charset};
     m_name.clear();
     m_charset = 0;
+}
+
+void FontTable::useCharsetCodePage() {
+    m_decoder.setCodePage(CodePageForCharset(m_charset, m_info.codePage), m_name);
 }
 
 const FontEntry* FontTable::find(int number) const {

@@ -1,7 +1,9 @@
 #pragma once
 // The font and colour tables of an RTF document, filled from their destinations.
 
-#include <QByteArray>
+#include "rtf/code_page.h"
+#include "rtf/reader_state.h"
+
 #include <QColor>
 #include <QString>
 
@@ -19,22 +21,30 @@ struct FontEntry {
     int charset = 0;
 };
 
-/// Collects \fonttbl entries: "\fN ... name;" possibly split into subgroups.
+/// Collects \fonttbl entries: "\fN ... name;" possibly split into subgroups. Names are
+/// decoded in the code page of the entry's \fcharset.
 class FontTable {
 public:
+    explicit FontTable(const DocumentInfo& info) : m_info(info) {}
     void setNumber(int number) { m_number = number; }
     void setCharset(int charset) { m_charset = charset; }
     void pushByte(std::uint8_t byte);
-    void pushText(std::string_view text, int documentCodePage);
+    /// Name text; a ';' ends the entry.
+    void pushText(std::string_view text);
+    void pushChar(char32_t c);
     /// Stores the entry being read, if it has a name; called at ';' and at a group's end.
-    void commit(int documentCodePage);
+    void commit();
     const FontEntry* find(int number) const;
 
 private:
+    void useCharsetCodePage();
+
+    const DocumentInfo& m_info;
     std::map<int, FontEntry> m_entries;
     int m_number = 0;
     int m_charset = 0;
-    QByteArray m_name;
+    ByteDecoder m_decoder;
+    QString m_name;
 };
 
 /// Collects \colortbl entries; an entry without components is "automatic".

@@ -115,6 +115,19 @@ TEST(RtfWrite, OutputIsSevenBitRtfWithTablesFirst) {
     EXPECT_TRUE(bytes.contains("\\red18\\green52\\blue86;"));
 }
 
+TEST(RtfWrite, FontNamesOutsideCp1252SurviveTheRoundTrip) {
+    QTextDocument doc;
+    const QString mincho = QString::fromUtf16(u"\uFF2D\uFF33 \u660E\u671D");
+    QTextCursor cursor(&doc);
+    cursor.insertText("x", Chars("M\xc3\xbcller Sans", 10));
+    cursor.insertText("y", Chars(mincho.toUtf8().constData(), 10));
+    QTextDocument copy;
+    ASSERT_TRUE(rtf::Read(rtf::Write(doc), copy));
+    EXPECT_EQ(FormatAt(copy, 0).fontFamilies().toStringList(),
+              QStringList{QString::fromUtf16(u"M\u00FCller Sans")});
+    EXPECT_EQ(FormatAt(copy, 1).fontFamilies().toStringList(), QStringList{mincho});
+}
+
 TEST(RtfWrite, EmptyDocumentStaysEmpty) {
     QTextDocument doc;
     QTextDocument copy;
