@@ -74,6 +74,7 @@ bool SearchTracks(CMedia& media, std::list<CTrack>& tracks, std::string_view que
 } // namespace
 
 const SearchResults& CCatalogue::Search(std::string_view query) {
+    query = query.substr(0, query.find('\0')); // like every stored text, ends at a zero
     SearchResults& results = m_SearchResults;
     results = {};
     const InterpreterMatches interpreterMatches(m_InterpreterList, query);

@@ -71,6 +71,10 @@ TEST_F(Search, EmptyQueryMakesEveryTitledMediumAHit) {
     EXPECT_EQ(results.trackHitCount, 0u);
 }
 
+TEST_F(Search, QueryEndsAtAZeroByte) {
+    EXPECT_EQ(catalogue.Search(std::string_view("Gold\0xyz", 8)).mediaHitCount, 1u);
+}
+
 TEST_F(Search, EachSearchReplacesTheLastResults) {
     catalogue.Search("gold");
     const SearchResults& results = catalogue.Search("zzz");
