@@ -1,6 +1,7 @@
 #include "catalog/catalogue_file.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -85,6 +86,15 @@ CatalogueStatus WriteAndSync(int fd, const FileContent& content) {
     return error == 0 ? CatalogueStatus{} : WriteFailure(error);
 }
 
+// Saving through a symbolic link replaces the file it points to, not the link.
+std::string LinkTarget(const std::string& path) {
+    char* resolved = realpath(path.c_str(), nullptr);
+    if (!resolved) return path; // a new file, or a dangling link: write where asked
+    std::string target = resolved;
+    std::free(resolved);
+    return target;
+}
+
 } // namespace
 
 CatalogueStatus LoadCatalogueFile(CCatalogue& catalogue, const std::string& path) {
@@ -100,7 +110,8 @@ CatalogueStatus SaveCatalogueFile(const CCatalogue& catalogue, const std::string
     return WriteFileAtomically(path, [&](const ByteSink& sink) { return catalogue.Save(sink); });
 }
 
-CatalogueStatus WriteFileAtomically(const std::string& path, const FileContent& content) {
+CatalogueStatus WriteFileAtomically(const std::string& link, const FileContent& content) {
+    const std::string path = LinkTarget(link);
     std::string temp = path + ".XXXXXX";
     int fd = mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) return WriteFailure(errno);

@@ -16,8 +16,9 @@ CatalogueStatus SaveCatalogueFile(const CCatalogue& catalogue, const std::string
 /// Produces a file's bytes into a sink; false when it could not.
 using FileContent = std::function<bool(const ByteSink&)>;
 
-/// Writes the content to a temporary file beside path, flushes it to disk and only then
-/// renames it over path. On failure the temporary file is removed and path is untouched.
+/// Writes the content to a temporary file beside path (or beside the file a link at path
+/// points to), flushes it to disk and only then renames it over that file. On failure the
+/// temporary file is removed and the old file is untouched.
 CatalogueStatus WriteFileAtomically(const std::string& path, const FileContent& content);
 
 } // namespace catalog

@@ -102,6 +102,16 @@ TEST(CatalogueFile, ReplacedFileKeepsItsPermissions) {
     EXPECT_EQ(ReadFile(path).size(), 12u);
 }
 
+TEST(CatalogueFile, SavingThroughALinkReplacesItsTarget) {
+    TempFolder folder;
+    WriteFile(folder.File("real.mvr"), "old");
+    std::filesystem::create_symlink("real.mvr", folder.File("link.mvr"));
+    CCatalogue catalogue;
+    ASSERT_TRUE(catalog::SaveCatalogueFile(catalogue, folder.File("link.mvr")).ok());
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link.mvr")));
+    EXPECT_EQ(ReadFile(folder.File("real.mvr")).size(), 12u);
+}
+
 TEST(CatalogueFile, MissingFolderIsAWriteError) {
     TempFolder folder;
     CCatalogue catalogue;
