@@ -1,7 +1,9 @@
 #include "rtf/control_words.h"
 
 #include <algorithm>
+#include <iterator>
 #include <unordered_map>
+#include <utility>
 
 namespace rtf {
 
@@ -41,61 +43,33 @@ constexpr std::string_view kSkipped[] = {
     "themedata", "title",      "userprops",    "xmlnstbl",
     "xe",        "tc",         "rxe",          "txe"};
 
+// clang-format off
+constexpr std::pair<std::string_view, Control> kWords[] = {
+    {"fonttbl", Control::FontTable}, {"colortbl", Control::ColorTable},
+    {"ansi", Control::Ansi}, {"ansicpg", Control::AnsiCodePage}, {"mac", Control::Mac},
+    {"pc", Control::Pc}, {"pca", Control::Pca}, {"deff", Control::DefaultFont},
+    {"plain", Control::Plain}, {"b", Control::Bold}, {"i", Control::Italic},
+    {"ul", Control::Underline}, {"uld", Control::Underline}, {"uldb", Control::Underline},
+    {"uldash", Control::Underline}, {"uldashd", Control::Underline}, {"ulw", Control::Underline},
+    {"ulth", Control::Underline}, {"ulwave", Control::Underline},
+    {"ulnone", Control::UnderlineNone}, {"strike", Control::Strike}, {"striked", Control::Strike},
+    {"v", Control::Hidden}, {"fs", Control::FontSize}, {"f", Control::Font},
+    {"cf", Control::Foreground}, {"cb", Control::Background}, {"highlight", Control::Background},
+    {"chcbpat", Control::Background}, {"super", Control::Super}, {"sub", Control::Sub},
+    {"nosupersub", Control::NoSuperSub},
+    {"pard", Control::Pard}, {"ql", Control::AlignLeft}, {"qc", Control::AlignCenter},
+    {"qr", Control::AlignRight}, {"qj", Control::AlignJustify}, {"qd", Control::AlignJustify},
+    {"li", Control::LeftIndent}, {"lin", Control::LeftIndent}, {"ri", Control::RightIndent},
+    {"rin", Control::RightIndent}, {"fi", Control::FirstIndent}, {"sb", Control::SpaceBefore},
+    {"sa", Control::SpaceAfter},
+    {"par", Control::ParagraphEnd}, {"sect", Control::ParagraphEnd},
+    {"page", Control::ParagraphEnd}, {"row", Control::ParagraphEnd},
+    {"u", Control::Unicode}, {"uc", Control::FallbackCount},
+    {"red", Control::Red}, {"green", Control::Green}, {"blue", Control::Blue}};
+// clang-format on
+
 std::unordered_map<std::string_view, Control> BuildTable() {
-    std::unordered_map<std::string_view, Control> t = {{"fonttbl", Control::FontTable},
-                                                       {"colortbl", Control::ColorTable},
-                                                       {"ansi", Control::Ansi},
-                                                       {"ansicpg", Control::AnsiCodePage},
-                                                       {"mac", Control::Mac},
-                                                       {"pc", Control::Pc},
-                                                       {"pca", Control::Pca},
-                                                       {"deff", Control::DefaultFont},
-                                                       {"plain", Control::Plain},
-                                                       {"b", Control::Bold},
-                                                       {"i", Control::Italic},
-                                                       {"ul", Control::Underline},
-                                                       {"uld", Control::Underline},
-                                                       {"uldb", Control::Underline},
-                                                       {"uldash", Control::Underline},
-                                                       {"ulw", Control::Underline},
-                                                       {"ulth", Control::Underline},
-                                                       {"ulwave", Control::Underline},
-                                                       {"uldashd", Control::Underline},
-                                                       {"ulnone", Control::UnderlineNone},
-                                                       {"strike", Control::Strike},
-                                                       {"striked", Control::Strike},
-                                                       {"v", Control::Hidden},
-                                                       {"fs", Control::FontSize},
-                                                       {"f", Control::Font},
-                                                       {"cf", Control::Foreground},
-                                                       {"cb", Control::Background},
-                                                       {"highlight", Control::Background},
-                                                       {"chcbpat", Control::Background},
-                                                       {"super", Control::Super},
-                                                       {"sub", Control::Sub},
-                                                       {"nosupersub", Control::NoSuperSub},
-                                                       {"pard", Control::Pard},
-                                                       {"ql", Control::AlignLeft},
-                                                       {"qc", Control::AlignCenter},
-                                                       {"qr", Control::AlignRight},
-                                                       {"qj", Control::AlignJustify},
-                                                       {"qd", Control::AlignJustify},
-                                                       {"li", Control::LeftIndent},
-                                                       {"lin", Control::LeftIndent},
-                                                       {"ri", Control::RightIndent},
-                                                       {"rin", Control::RightIndent},
-                                                       {"fi", Control::FirstIndent},
-                                                       {"sb", Control::SpaceBefore},
-                                                       {"sa", Control::SpaceAfter},
-                                                       {"par", Control::ParagraphEnd},
-                                                       {"sect", Control::ParagraphEnd},
-                                                       {"page", Control::ParagraphEnd},
-                                                       {"row", Control::ParagraphEnd},
-                                                       {"u", Control::Unicode},
-                                                       {"uc", Control::FallbackCount},
-                                                       {"red", Control::Red},
-                                                       {"green", Control::Green},
-                                                       {"blue", Control::Blue}};
+    std::unordered_map<std::string_view, Control> t(std::begin(kWords), std::end(kWords));
     for (std::string_view name : kSkipped)
         t.emplace(name, Control::SkippedDestination);
     for (const auto& special : Specials())

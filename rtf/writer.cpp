@@ -107,7 +107,8 @@ void Writer::writeBlock(const QTextBlock& block) {
 void Writer::writeParagraph(const QTextBlockFormat& format) {
     m_body += "\\pard";
     m_body += AlignmentWord(format.alignment());
-    AppendTwips(m_body, "\\li", format.leftMargin());
+    // QTextEdit's indent levels are a left margin of indentWidth() each.
+    AppendTwips(m_body, "\\li", format.leftMargin() + format.indent() * m_doc.indentWidth());
     AppendTwips(m_body, "\\ri", format.rightMargin());
     AppendTwips(m_body, "\\fi", format.textIndent());
     AppendTwips(m_body, "\\sb", format.topMargin());

@@ -128,6 +128,17 @@ TEST(RtfWrite, FontNamesOutsideCp1252SurviveTheRoundTrip) {
     EXPECT_EQ(FormatAt(copy, 1).fontFamilies().toStringList(), QStringList{mincho});
 }
 
+TEST(RtfWrite, IndentLevelsBecomeLeftMargins) {
+    QTextDocument doc;
+    QTextBlockFormat indented;
+    indented.setIndent(2);
+    indented.setLeftMargin(10);
+    QTextCursor(&doc).setBlockFormat(indented);
+    QTextDocument copy;
+    ASSERT_TRUE(rtf::Read(rtf::Write(doc), copy));
+    EXPECT_EQ(copy.begin().blockFormat().leftMargin(), 10 + 2 * doc.indentWidth());
+}
+
 TEST(RtfWrite, EmptyDocumentStaysEmpty) {
     QTextDocument doc;
     QTextDocument copy;
