@@ -37,8 +37,8 @@ CInterpreter* CInterpreterList::FindOrAddInterpreter(std::string_view name) {
     name = Trimmed(name.substr(0, name.find('\0')));
     for (CInterpreter& entry : m_Entries)
         if (EqualIgnoringAsciiCase(entry.Name(), name)) return &entry;
-    const std::uint32_t index = catalog::LowestFreeIndex(m_Entries, IndexOf);
-    CInterpreter& entry = *m_Entries.emplace(catalog::InsertPointFor(m_Entries, index, IndexOf));
+    const auto [index, where] = catalog::FreeSlot(m_Entries, IndexOf);
+    CInterpreter& entry = *m_Entries.emplace(where);
     entry.m_nIndex = index;
     entry.m_Name.SetText(name);
     return &entry;

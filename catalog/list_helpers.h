@@ -8,22 +8,6 @@
 
 namespace catalog {
 
-/// The lowest index no entry uses. Unlike a walk that counts up through a sorted list, this
-/// also holds for damaged lists read from a file (out of order or with duplicates).
-template <class List, class IndexOf>
-std::uint32_t LowestFreeIndex(const List& list, IndexOf indexOf) {
-    // Among n entries one of 0..n is always free, so larger indexes need no slot.
-    std::vector<bool> used(list.size() + 1);
-    for (const auto& entry : list) {
-        std::uint32_t index = indexOf(entry);
-        if (index < used.size()) used[index] = true;
-    }
-    std::uint32_t free = 0;
-    while (used[free])
-        ++free;
-    return free;
-}
-
 /// Where an entry with a new index goes: before the first entry with a greater index.
 template <class List, class IndexOf>
 auto InsertPointFor(List& list, std::uint32_t index, IndexOf indexOf) {
@@ -31,6 +15,34 @@ auto InsertPointFor(List& list, std::uint32_t index, IndexOf indexOf) {
     while (it != list.end() && indexOf(*it) <= index)
         ++it;
     return it;
+}
+
+/// The lowest index no entry uses, and where an entry with it goes (before the first entry
+/// with a greater index). Unlike a walk that counts up through a sorted list, this also
+/// holds for damaged lists read from a file (out of order or with duplicates); lists in
+/// index order, the usual case, are walked only once.
+template <class List, class IndexOf>
+std::pair<std::uint32_t, typename List::iterator> FreeSlot(List& list, IndexOf indexOf) {
+    // Among n entries one of 0..n is always free, so larger indexes need no count.
+    const std::size_t n = list.size();
+    std::vector<std::uint32_t> entriesWith(n + 1);
+    bool ascending = true;
+    std::uint32_t previous = 0;
+    for (const auto& entry : list) {
+        const std::uint32_t index = indexOf(entry);
+        ascending = ascending && index >= previous;
+        previous = index;
+        if (index <= n) ++entriesWith[index];
+    }
+    std::uint32_t free = 0;
+    std::size_t smaller = 0;
+    while (entriesWith[free] != 0)
+        smaller += entriesWith[free++];
+    if (!ascending) return {free, InsertPointFor(list, free, indexOf)};
+    // In index order the entries with smaller indexes are exactly the first ones.
+    auto where = smaller * 2 < n ? std::next(list.begin(), smaller)
+                                 : std::prev(list.end(), static_cast<std::ptrdiff_t>(n - smaller));
+    return {free, where};
 }
 
 /// Removes every entry pred holds for; a cursor on a removed entry moves to the one after.

@@ -17,8 +17,8 @@ std::uint32_t IndexOf(const CMedia& media) {
 CMedia* CMediaList::AddMedia(std::string_view title1, std::string_view title2,
                              std::int32_t mediaType, std::int32_t creationTime,
                              std::string information) {
-    const std::uint32_t index = catalog::LowestFreeIndex(m_Media, IndexOf);
-    CMedia& media = *m_Media.emplace(catalog::InsertPointFor(m_Media, index, IndexOf));
+    const auto [index, where] = catalog::FreeSlot(m_Media, IndexOf);
+    CMedia& media = *m_Media.emplace(where);
     media.SetData(title1, title2, index, mediaType, creationTime, std::move(information));
     return &media;
 }

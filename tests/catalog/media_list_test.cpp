@@ -44,6 +44,26 @@ TEST(MediaList, AddTakesTheLowestFreeIndexInOrder) {
     EXPECT_EQ(added->Information(), "{\\rtf1}");
 }
 
+TEST(MediaList, NewIndexGoesBeforeTheFirstGreaterOneWhateverTheGapsAndRepeats) {
+    struct Case {
+        std::initializer_list<std::uint32_t> before;
+        std::vector<std::uint32_t> after;
+    };
+    const Case cases[] = {
+        {{0, 2, 3, 4, 5}, {0, 1, 2, 3, 4, 5}},
+        {{0, 1, 2, 3, 5}, {0, 1, 2, 3, 4, 5}},
+        {{0, 0, 2}, {0, 0, 1, 2}},
+        {{1, 9, 9}, {0, 1, 9, 9}},
+        {{0, 1}, {0, 1, 2}},
+    };
+    for (const Case& c : cases) {
+        CCatalogue catalogue;
+        LoadMedia(catalogue, c.before);
+        catalogue.Media().AddMedia("new", "", 0, 0, {});
+        EXPECT_EQ(Indexes(catalogue.Media()), c.after);
+    }
+}
+
 TEST(MediaList, MoveIntoAGapChangesOnlyTheIndex) {
     CCatalogue catalogue;
     LoadMedia(catalogue, {0, 2, 3});
