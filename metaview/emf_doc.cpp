@@ -3,6 +3,8 @@
 #include "metaview/archive.h"
 #include "metaview/emf_doc_template.h"
 
+#include <cctype>
+
 bool CEMFDoc::OnOpenDocument(const std::filesystem::path& path, std::string& error) {
     auto bytes = metaview::ReadFileBytes(path, error);
     if (!bytes) return false;
@@ -19,20 +21,39 @@ bool CEMFDoc::OnSaveDocument(const std::filesystem::path& path, std::string& err
 
 namespace metaview {
 
+namespace {
+
+// ".EMF": the first extension of the document type.
+std::string FirstFilterExtension() {
+    const std::string ext = CEMFDocTemplate::GetDocString(CEMFDocTemplate::filterExt);
+    return ext.substr(0, ext.find(';'));
+}
+
+// Where the file name's extension starts; npos when the name (not its folder) has no ".".
+std::size_t ExtensionStart(std::string_view path) {
+    const std::size_t namePart = path.find_last_of("/\\") + 1; // 0 when there is no folder
+    const std::size_t dot = path.rfind('.');
+    return dot != std::string_view::npos && dot >= namePart ? dot : std::string_view::npos;
+}
+
+} // namespace
+
+bool SaveNeedsPrompt(std::string_view docPath) {
+    const std::size_t dot = ExtensionStart(docPath);
+    if (dot == std::string_view::npos) return true;
+    std::string ext(docPath.substr(dot));
+    for (char& c : ext)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return ext != FirstFilterExtension();
+}
+
 std::string ProposeSaveName(std::string_view docPath, std::string_view title, bool replace) {
-    const std::string firstExt = [] {
-        const std::string ext = CEMFDocTemplate::GetDocString(CEMFDocTemplate::filterExt);
-        return ext.substr(0, ext.find(';'));
-    }();
     std::string name(docPath);
     if (name.empty() && replace) {
         name = title.substr(0, title.find_first_of(" #%;/\\"));
-        name += firstExt;
+        name += FirstFilterExtension();
     }
-    const std::size_t namePart = name.find_last_of("/\\") + 1; // 0 when there is no folder
-    const std::size_t dot = name.rfind('.');
-    if (dot != std::string::npos && dot >= namePart) name.erase(dot);
-    return name + ".EMF";
+    return name.substr(0, ExtensionStart(name)) + FirstFilterExtension();
 }
 
 } // namespace metaview

@@ -35,4 +35,9 @@ namespace metaview {
 /// then becomes ".EMF" (appended when the name has none).
 std::string ProposeSaveName(std::string_view docPath, std::string_view title, bool replace);
 
+/// Whether a plain Save must go through the save prompt: the document has no path, or its
+/// file is not named ".EMF" (case aside), so a WMF is never overwritten with EMF bytes under
+/// its old name.
+bool SaveNeedsPrompt(std::string_view docPath);
+
 } // namespace metaview

@@ -30,6 +30,15 @@ TEST(SaveName, UntitledDocumentsStartFromTheirTitle) {
     EXPECT_EQ(ProposeSaveName("", "", true), ".EMF");
 }
 
+// A plain Save would otherwise write EMF bytes over the WMF the document came from.
+TEST(SaveName, OnlyEmfFilesAreSavedWithoutThePrompt) {
+    EXPECT_FALSE(metaview::SaveNeedsPrompt("/p/title.emf"));
+    EXPECT_FALSE(metaview::SaveNeedsPrompt("C:\\p\\TITLE.EMF"));
+    EXPECT_TRUE(metaview::SaveNeedsPrompt("/p/title.wmf"));
+    EXPECT_TRUE(metaview::SaveNeedsPrompt("/p.emf/title"));
+    EXPECT_TRUE(metaview::SaveNeedsPrompt(""));
+}
+
 TEST(DocTemplate, FilterExtensionGetsItsWildcard) {
     EXPECT_EQ(CEMFDocTemplate::GetDocString(CEMFDocTemplate::filterExt), ".EMF;*.WMF");
     EXPECT_EQ(CEMFDocTemplate::GetDocString(CEMFDocTemplate::windowTitle), "");
