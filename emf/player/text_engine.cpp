@@ -145,6 +145,9 @@ void DrawTextRun(DcCore& dc, const TextRun& run) {
                    ToQColor(dc.state.bkColor));
     p.setFont(font);
     p.setPen(ToQColor(dc.state.textColor));
+    // The background was filled above when the mode asks for it; a mode left opaque by an
+    // earlier fill must not paint it again around the glyphs.
+    p.setBackgroundMode(Qt::TransparentMode);
     if (run.options & ETO_GLYPH_INDEX)
         DrawGlyphs(p, run, font, start, frame.scaleX);
     else
