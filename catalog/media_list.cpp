@@ -3,7 +3,6 @@
 #include "catalog/list_helpers.h"
 
 #include <algorithm>
-
 #include <limits>
 
 namespace {
