@@ -4,9 +4,9 @@
 
 namespace emf {
 
-WmfContext::WmfContext()
+WmfContext::WmfContext(std::size_t budgetBytes)
     : mapping(kReferenceDevice.pixels, kReferenceDevice.millimeters),
-      selectedPalette(kDefaultPaletteHandle) {}
+      selectedPalette(kDefaultPaletteHandle), budget(budgetBytes) {}
 
 PointL ReadYX(ByteReader& r) {
     const std::int16_t y = r.i16(), x = r.i16();

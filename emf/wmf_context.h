@@ -17,7 +17,8 @@ namespace emf {
 inline constexpr std::uint32_t kDefaultPaletteHandle = 0x8000000F;
 
 struct WmfContext {
-    WmfContext();
+    /// budget: the most EMF bytes the records may add; a record past it is left out.
+    explicit WmfContext(std::size_t budget);
 
     EmfBuilder emf;
     WmfMapping mapping;
@@ -25,8 +26,13 @@ struct WmfContext {
     std::uint32_t selectedPalette; ///< EMF handle of the palette SetPalEntries changes
     PointL position;               ///< current position, logical units
     std::uint16_t textAlign = 0;   ///< TA_UPDATECP puts text at the current position
+    std::size_t budget;            ///< EMF bytes still allowed
 
+    /// Whether a record with this many parameter bytes is still within the budget.
+    bool Fits(std::size_t paramsBytes) const { return paramsBytes + 8 <= budget; }
     void Emit(std::uint32_t type, const std::vector<std::byte>& params) {
+        if (!Fits(params.size())) return;
+        budget -= params.size() + 8;
         emf.AddRecord(type, params);
     }
     /// Widens the header bounds by a logical rectangle (inclusive), within the device.

@@ -64,7 +64,9 @@ PictureResult ConvertWmf(Bytes wmf) {
         PictureResult embedded = EnhMetaFile::FromBytes(std::move(*emf));
         if (embedded && embedded.picture->Notes().damage.empty()) return embedded;
     }
-    WmfContext ctx;
+    // A record converts to a few times its size at most, except where a region is used again
+    // and again: the budget keeps a small file from growing into a huge picture that way.
+    WmfContext ctx(64 * wmf.size() + (1 << 20));
     BeginPicture(ctx);
     ForEachWmfRecord(wmf, [&ctx](std::uint16_t function, ByteReader& params) {
         if (WmfHandler handler = FindHandler(function)) handler(ctx, params);

@@ -41,6 +41,10 @@ void CreateRegion(WmfContext& ctx, ByteReader& r) {
     ctx.objects.Add(std::move(region)); // takes its slot even when damaged
 }
 
+std::size_t RegionDataSize(const WmfObject& region) {
+    return 32 + 16 * region.rects.size();
+}
+
 std::vector<std::byte> RegionData(const std::vector<RectL>& rects, const RectL& bounds) {
     std::vector<std::byte> out;
     ByteWriter w(out);
@@ -54,6 +58,7 @@ std::vector<std::byte> RegionData(const std::vector<RectL>& rects, const RectL& 
 // Region painting records: bounds, cbRgnData, the record's own fields, then the region data.
 template <class... Fields>
 void PaintRegion(WmfContext& ctx, std::uint32_t type, const WmfObject& region, Fields... fields) {
+    if (!ctx.Fits(RegionDataSize(region) + 16 + 4 * (1 + sizeof...(Fields)))) return;
     const std::vector<std::byte> data = RegionData(region.rects, region.bounds);
     std::vector<std::byte> params =
         PackParams(ctx.mapping.ToDevice(region.bounds), std::uint32_t(data.size()), fields...);
@@ -111,6 +116,7 @@ void SelectClipRegion(WmfContext& ctx, const WmfObject* region) {
         ctx.Emit(EMR_EXTSELECTCLIPRGN, PackParams(0u, RGN_COPY));
         return;
     }
+    if (!ctx.Fits(8 + RegionDataSize(*region))) return;
     std::vector<RectL> rects;
     rects.reserve(region->rects.size());
     for (const RectL& rect : region->rects)

@@ -226,5 +226,26 @@ TEST(ConvertWmfRegions, SelectedRegionBecomesDeviceClipRectangles) {
     EXPECT_EQ(Param(*fill, 16), 5u);
 }
 
+// Every use of a region copies its rectangles: a small file that uses a large region over and
+// over must not grow into a picture thousands of times its size.
+TEST(ConvertWmfRegions, ReusingARegionCannotBlowUpThePicture) {
+    ByteVector region;
+    ByteWriter r(region);
+    r.u16(0), r.u16(6), r.u32(0), r.u16(0), r.u16(1), r.u16(0), r.i16(0), r.i16(0), r.i16(9000);
+    r.i16(1);
+    r.u16(2 * 1000), r.i16(0), r.i16(1);
+    for (std::int16_t x = 0; x < 1000; ++x)
+        r.i16(static_cast<std::int16_t>(4 * x)), r.i16(4 * x + 1);
+    r.u16(2 * 1000);
+    test::WmfWriter w;
+    w.Record(META_CREATEREGION, region);
+    for (int i = 0; i < 5000; ++i)
+        w.Record(META_SELECTCLIPREGION, {0});
+    const ByteVector wmf = w.Build();
+    const EnhMetaFile p = Convert(w);
+    EXPECT_LE(p.Data().size(), 64 * wmf.size() + (1 << 20) + 4096);
+    EXPECT_GT(p.Records().size(), 100u);
+}
+
 } // namespace
 } // namespace emf
