@@ -24,28 +24,34 @@ const std::unordered_map<std::string_view, char32_t>& Specials() {
 }
 
 // Destinations whose text is not part of the document even without a leading \*.
-constexpr std::string_view kSkipped[] = {
-    "aftncn",    "aftnsep",    "aftnsepc",     "annotation",
-    "atnauthor", "atndate",    "atnid",        "author",
-    "bkmkend",   "bkmkstart",  "buptim",       "colorschememapping",
-    "comment",   "company",    "creatim",      "datastore",
-    "datafield", "doccomm",    "docvar",       "falt",
-    "filetbl",   "fldinst",    "footer",       "footerf",
-    "footerl",   "footerr",    "footnote",     "formfield",
-    "ftncn",     "ftnsep",     "ftnsepc",      "generator",
-    "header",    "headerf",    "headerl",      "headerr",
-    "info",      "keywords",   "latentstyles", "listoverridetable",
-    "listtable", "manager",    "nonshppict",   "objclass",
-    "objdata",   "objname",    "operator",     "panose",
-    "pgdsctbl",  "pict",       "pn",           "printim",
-    "private",   "revtbl",     "revtim",       "rsidtbl",
-    "shpinst",   "stylesheet", "subject",      "template",
-    "themedata", "title",      "userprops",    "xmlnstbl",
-    "xe",        "tc",         "rxe",          "txe"};
+constexpr std::string_view kSkipped[] = {"aftncn",     "aftnsep",      "aftnsepc",
+                                         "annotation", "atnauthor",    "atndate",
+                                         "atnid",      "author",       "bkmkend",
+                                         "bkmkstart",  "buptim",       "colorschememapping",
+                                         "comment",    "company",      "creatim",
+                                         "datastore",  "datafield",    "doccomm",
+                                         "docvar",     "falt",         "filetbl",
+                                         "footer",     "footerf",      "footerl",
+                                         "footerr",    "footnote",     "formfield",
+                                         "ftncn",      "ftnsep",       "ftnsepc",
+                                         "generator",  "header",       "headerf",
+                                         "headerl",    "headerr",      "info",
+                                         "keywords",   "latentstyles", "listoverridetable",
+                                         "listtable",  "manager",      "nonshppict",
+                                         "objclass",   "objdata",      "objname",
+                                         "operator",   "panose",       "pgdsctbl",
+                                         "pict",       "pn",           "printim",
+                                         "private",    "revtbl",       "revtim",
+                                         "rsidtbl",    "shpinst",      "stylesheet",
+                                         "subject",    "template",     "themedata",
+                                         "title",      "userprops",    "xmlnstbl",
+                                         "xe",         "tc",           "rxe",
+                                         "txe"};
 
 // clang-format off
 constexpr std::pair<std::string_view, Control> kWords[] = {
     {"fonttbl", Control::FontTable}, {"colortbl", Control::ColorTable},
+    {"fldinst", Control::FieldInstruction},
     {"ansi", Control::Ansi}, {"ansicpg", Control::AnsiCodePage}, {"mac", Control::Mac},
     {"pc", Control::Pc}, {"pca", Control::Pca}, {"deff", Control::DefaultFont},
     {"plain", Control::Plain}, {"b", Control::Bold}, {"i", Control::Italic},

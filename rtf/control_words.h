@@ -15,6 +15,7 @@ enum class Control {
     // destinations
     FontTable,
     ColorTable,
+    FieldInstruction,
     SkippedDestination,
     // document
     Ansi,

@@ -84,6 +84,10 @@ QTextCharFormat DocumentBuilder::charFormat(const CharState& chars) const {
     f.setVerticalAlignment(chars.vertical);
     if (auto c = m_colors.at(chars.foreground)) f.setForeground(*c);
     if (auto c = m_colors.at(chars.background)) f.setBackground(*c);
+    if (!chars.href.isEmpty()) {
+        f.setAnchor(true);
+        f.setAnchorHref(chars.href);
+    }
     return f;
 }
 

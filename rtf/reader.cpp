@@ -1,12 +1,16 @@
 #include "rtf/reader.h"
 
+#include "rtf/field_instruction.h"
+
 #include <algorithm>
+#include <utility>
 
 namespace rtf {
 
 namespace {
 
 constexpr int kMaxFallbackCount = 16;
+constexpr qsizetype kMaxInstruction = 4096; // a field instruction longer than this is no link
 
 } // namespace
 
@@ -71,15 +75,27 @@ bool Reader::onGroupEnd() {
         return true;
     }
     if (m_stack.size() <= 1) return false;
-    if (state().destination == Destination::FontTable) m_fonts.commit();
+    const Destination ended = state().destination;
+    if (ended == Destination::FontTable) m_fonts.commit();
     m_stack.pop_back();
+    // The field's result, in a later group of the same field, shows the link's target.
+    if (ended == Destination::FieldInstruction && state().destination == Destination::Text)
+        state().chars.href = HyperlinkTarget(m_instruction);
     return m_stack.size() > 1; // the base state below the document's group stays
 }
 
 void Reader::onWord(const Token& t) {
-    if (takeFallback() || state().destination == Destination::Skip) return;
+    if (takeFallback()) return;
     Control control = LookupControl(t.name);
+    if (state().destination == Destination::Skip) {
+        // \* marks destinations we may not know; field instructions we do.
+        if (std::exchange(state().starred, false) && control == Control::FieldInstruction)
+            startFieldInstruction();
+        return;
+    }
     switch (control) {
+    case Control::FieldInstruction:
+        return startFieldInstruction();
     case Control::FontTable:
         state().destination = Destination::FontTable;
         return;
@@ -102,6 +118,7 @@ void Reader::onWord(const Token& t) {
         return onFontTableWord(control, t);
     case Destination::ColorTable:
         return onColorTableWord(control, t);
+    case Destination::FieldInstruction:
     case Destination::Skip:
         return;
     }
@@ -166,6 +183,16 @@ void Reader::onDocumentWord(Control control, const Token& t) {
     }
 }
 
+void Reader::startFieldInstruction() {
+    state().destination = Destination::FieldInstruction;
+    m_instruction.clear();
+}
+
+void Reader::appendInstruction(std::string_view text) {
+    const qsizetype room = kMaxInstruction - m_instruction.size();
+    m_instruction.append(text.data(), std::min(room, qsizetype(text.size())));
+}
+
 void Reader::onUnicode(const Token& t) {
     GroupState& s = state();
     if (auto c = UnicodeValue(t)) {
@@ -180,16 +207,14 @@ void Reader::onUnicode(const Token& t) {
 void Reader::onSymbol(char c) {
     if (takeFallback() || state().destination == Destination::Skip) return;
     if (c == '*') {
-        state().destination = Destination::Skip; // an optional destination we do not know
+        state().destination = Destination::Skip;
+        state().starred = true;
         return;
     }
+    if (c == '\\' || c == '{' || c == '}') return onText({&c, 1}); // escaped, so plain text
     if (!inText()) return;
     GroupState& s = state();
     switch (c) {
-    case '\\':
-    case '{':
-    case '}':
-        return m_out.pushBytes(std::string_view(&c, 1), s.chars, s.para);
     case '~':
         return m_out.pushChar(0x00A0, s.chars, s.para);
     case '-':
@@ -203,10 +228,18 @@ void Reader::onSymbol(char c) {
 
 void Reader::onByte(std::uint8_t b) {
     if (takeFallback()) return;
-    if (state().destination == Destination::FontTable) m_fonts.pushByte(b);
-    if (!inText()) return;
-    char c = static_cast<char>(b);
-    m_out.pushBytes(std::string_view(&c, 1), state().chars, state().para);
+    const char c = static_cast<char>(b);
+    switch (state().destination) {
+    case Destination::FontTable:
+        return m_fonts.pushByte(b);
+    case Destination::FieldInstruction:
+        return appendInstruction({&c, 1});
+    case Destination::Text:
+        if (!state().chars.hidden) m_out.pushBytes({&c, 1}, state().chars, state().para);
+        return;
+    default:
+        return;
+    }
 }
 
 void Reader::onText(std::string_view text) {
@@ -218,6 +251,8 @@ void Reader::onText(std::string_view text) {
         return m_fonts.pushText(text);
     case Destination::ColorTable:
         return m_colors.pushText(text);
+    case Destination::FieldInstruction:
+        return appendInstruction(text);
     case Destination::Text:
         if (!state().chars.hidden) m_out.pushBytes(text, state().chars, state().para);
         return;

@@ -33,6 +33,8 @@ private:
     void onColorTableWord(Control control, const Token& t);
     void onDocumentWord(Control control, const Token& t);
     void onUnicode(const Token& t);
+    void startFieldInstruction();
+    void appendInstruction(std::string_view text);
     void onSymbol(char c);
     void onByte(std::uint8_t b);
     void onText(std::string_view text);
@@ -44,6 +46,7 @@ private:
     std::vector<GroupState> m_stack;
     std::size_t m_flattened = 0; // open groups beyond kMaxDepth
     int m_fallbackLeft = 0;      // bytes of a \u character's fallback still to skip
+    QByteArray m_instruction;    // of the field being read
 };
 
 } // namespace rtf

@@ -21,6 +21,7 @@ struct CharState {
     int foreground = 0; ///< colour table index; 0 is automatic
     int background = 0;
     QTextCharFormat::VerticalAlignment vertical = QTextCharFormat::AlignNormal;
+    QString href; ///< the target of the HYPERLINK field the text is the result of
     bool operator==(const CharState&) const = default;
 };
 
@@ -42,7 +43,7 @@ struct DocumentInfo {
 };
 
 /// Where the text of a group goes.
-enum class Destination { Text, Skip, FontTable, ColorTable };
+enum class Destination { Text, Skip, FontTable, ColorTable, FieldInstruction };
 
 /// Everything a closing brace restores.
 struct GroupState {
@@ -50,6 +51,7 @@ struct GroupState {
     ParaState para;
     Destination destination = Destination::Text;
     int fallbackCount = 1; ///< \uc: bytes that stand in for each \u character
+    bool starred = false;  ///< \* was seen and no control word since
 };
 
 } // namespace rtf

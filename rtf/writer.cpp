@@ -93,8 +93,11 @@ void Writer::writeBlock(const QTextBlock& block) {
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         QTextFragment fragment = it.fragment();
         if (!fragment.isValid()) continue;
-        writeChars(stateOf(fragment.charFormat()));
-        AppendEscaped(m_body, fragment.text());
+        const QTextCharFormat format = fragment.charFormat();
+        if (format.isAnchor() && !format.anchorHref().isEmpty())
+            writeLink(fragment);
+        else
+            writeRun(fragment);
     }
     // LibreOffice moves the paragraph break when the paragraph mark itself is raised.
     if (m_last.vertical != QTextCharFormat::AlignNormal) {
@@ -102,6 +105,28 @@ void Writer::writeBlock(const QTextBlock& block) {
         m_last.vertical = QTextCharFormat::AlignNormal;
     }
     m_body += "\\par\r\n";
+}
+
+void Writer::writeRun(const QTextFragment& fragment) {
+    writeChars(stateOf(fragment.charFormat()));
+    AppendEscaped(m_body, fragment.text());
+}
+
+// A link is a HYPERLINK field whose result is the fragment; "#name" targets a bookmark (\l).
+void Writer::writeLink(const QTextFragment& fragment) {
+    QString target = fragment.charFormat().anchorHref();
+    m_body += "{\\field{\\*\\fldinst HYPERLINK ";
+    if (target.startsWith('#')) {
+        m_body += "\\\\l ";
+        target.remove(0, 1);
+    }
+    m_body += '"';
+    AppendEscaped(m_body, target.replace('"', QLatin1String("%22")));
+    m_body += "\"}{\\fldrslt ";
+    const CharState outside = m_last; // the groups restore it for the reader
+    writeRun(fragment);
+    m_body += "}}";
+    m_last = outside;
 }
 
 void Writer::writeParagraph(const QTextBlockFormat& format) {

@@ -12,6 +12,7 @@ class QBrush;
 class QTextBlock;
 class QTextBlockFormat;
 class QTextDocument;
+class QTextFragment;
 
 namespace rtf {
 
@@ -24,6 +25,8 @@ public:
 private:
     QByteArray header() const;
     void writeBlock(const QTextBlock& block);
+    void writeRun(const QTextFragment& fragment);
+    void writeLink(const QTextFragment& fragment);
     void writeParagraph(const QTextBlockFormat& format);
     void writeChars(const CharState& chars);
     CharState stateOf(const QTextCharFormat& format);

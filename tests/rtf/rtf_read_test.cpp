@@ -158,6 +158,21 @@ TEST(RtfRead, SkipsDestinationsThatAreNotText) {
               "abc");
 }
 
+TEST(RtfRead, HyperlinkFieldsLinkTheirResult) {
+    QTextDocument doc;
+    ASSERT_EQ(Load(R"({\rtf1 a{\field{\*\fldinst{ HYPERLINK "https://x.org/?a=1" }})"
+                   R"({\fldrslt{\ul link}}}b{\field{\*\fldinst HYPERLINK \\l "top" \\o "tip"})"
+                   R"({\fldrslt up}}{\field{\*\fldinst PAGE}{\fldrslt 7}}})",
+                   doc),
+              "alinkbup7");
+    EXPECT_FALSE(FormatAt(doc, 0).isAnchor());
+    EXPECT_EQ(FormatAt(doc, 1).anchorHref(), "https://x.org/?a=1");
+    EXPECT_TRUE(FormatAt(doc, 1).fontUnderline());
+    EXPECT_FALSE(FormatAt(doc, 5).isAnchor());
+    EXPECT_EQ(FormatAt(doc, 6).anchorHref(), "#top");
+    EXPECT_FALSE(FormatAt(doc, 8).isAnchor()); // a page number is no link
+}
+
 TEST(RtfRead, HiddenAndPositionedText) {
     QTextDocument doc;
     ASSERT_EQ(Load(R"({\rtf1 a{\v hidden\u233?}b\super c\sub d\nosupersub e})", doc), "abcde");
@@ -208,6 +223,7 @@ TEST(RtfRead, LibreOfficeDocument) {
     EXPECT_EQ(struck.foreground().color(), QColor(Qt::blue));
     EXPECT_EQ(FormatAt(doc, blocks[1].position() + 12).background().color(), QColor(Qt::yellow));
     EXPECT_EQ(blocks[2].blockFormat().alignment(), Qt::AlignJustify);
+    EXPECT_EQ(FormatAt(doc, blocks[2].position() + 19).anchorHref(), "https://example.org/");
 }
 
 TEST(RtfRead, TextThatIsNotRtfLoadsAsPlainText) {

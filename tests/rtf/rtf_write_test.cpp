@@ -139,6 +139,28 @@ TEST(RtfWrite, IndentLevelsBecomeLeftMargins) {
     EXPECT_EQ(copy.begin().blockFormat().leftMargin(), 10 + 2 * doc.indentWidth());
 }
 
+TEST(RtfWrite, LinksBecomeHyperlinkFields) {
+    QTextDocument doc;
+    QTextCursor cursor(&doc);
+    cursor.insertText("see ");
+    QTextCharFormat link = Chars("Arial", 10);
+    link.setAnchor(true);
+    link.setFontItalic(true);
+    link.setAnchorHref(R"(https://x.org/a"b\c)");
+    cursor.insertText("here", link);
+    link.setAnchorHref("#notes");
+    cursor.insertText("there", link);
+    cursor.insertText(" now", QTextCharFormat());
+    QTextDocument copy;
+    ASSERT_TRUE(rtf::Read(rtf::Write(doc), copy));
+    EXPECT_EQ(copy.toPlainText(), "see herethere now");
+    EXPECT_EQ(FormatAt(copy, 4).anchorHref(), "https://x.org/a%22b\\c");
+    EXPECT_TRUE(FormatAt(copy, 4).fontItalic());
+    EXPECT_EQ(FormatAt(copy, 8).anchorHref(), "#notes");
+    EXPECT_FALSE(FormatAt(copy, 13).isAnchor());
+    EXPECT_FALSE(FormatAt(copy, 13).fontItalic()); // the field's group ended the italics
+}
+
 TEST(RtfWrite, EmptyDocumentStaysEmpty) {
     QTextDocument doc;
     QTextDocument copy;
