@@ -172,7 +172,10 @@ void DcCore::StrokeDevice(const QPainterPath& device) {
     p.setBrush(Qt::NoBrush);
     p.setBackgroundMode(state.bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
     p.setBackground(ToQColor(state.bkColor));
+    // A one-pixel line at x lights pixel x, whose centre is x + 0.5.
+    if (pen.widthF() <= 1.5) p.translate(0.5, 0.5);
     p.drawPath(device);
+    p.resetTransform();
 }
 
 void DcCore::DrawShape(const QPainterPath& logical, bool fill, bool stroke) {

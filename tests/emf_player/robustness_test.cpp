@@ -1,0 +1,87 @@
+// Damaged records are skipped without reading outside them; requests larger than the data
+// are refused; every corpus file plays in bounded time.
+#include "player_fixture.h"
+
+#include "emf/player/metafile_player.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <chrono>
+
+namespace emf::test {
+namespace {
+
+EmfBuilder RedFill() {
+    EmfBuilder b = Canvas();
+    SelectNullPen(b);
+    SelectSolidBrush(b, 1, RGB(255, 0, 0));
+    return b;
+}
+
+TEST(Robustness, ShortRecordsAreSkippedAndPlayingGoesOn) {
+    EmfBuilder b = RedFill();
+    const std::vector<std::byte> few(4);
+    for (std::uint32_t type :
+         {EMR_RECTANGLE, EMR_POLYGON16, EMR_EXTTEXTOUTW, EMR_STRETCHDIBITS, EMR_SETWORLDTRANSFORM,
+          EMR_EXTCREATEFONTINDIRECTW, EMR_EXTSELECTCLIPRGN, EMR_SELECTOBJECT, EMR_GRADIENTFILL})
+        b.AddRecord(type, few);
+    b.Rectangle({10, 10, 30, 30});
+    EXPECT_EQ(Rgb(Play(b), 20, 20), kRed);
+}
+
+TEST(Robustness, CountsBeyondTheRecordAreRefused) {
+    EmfBuilder b = RedFill();
+    b.AddRecord(EMR_POLYGON, PackParams(RectL{0, 0, 100, 100}, 1000000000u, PointL{0, 0}));
+    b.AddRecord(EMR_POLYPOLYGON16,
+                PackParams(RectL{0, 0, 100, 100}, 0x40000000u, 3u, 3u, PointL{0, 0}));
+    b.AddRecord(EMR_EXTCREATEPEN, PackParams(1u, 0u, 0u, 0u, 0u, 0u, 1u, 0u, 0u, 0u, 0xFFFFFFFu));
+    b.AddRecord(EMR_GRADIENTFILL, PackParams(RectL{}, 0xFFFFFFFu, 1u, 0u));
+    b.Rectangle({10, 10, 30, 30});
+    EXPECT_EQ(Rgb(Play(b), 20, 20), kRed);
+}
+
+TEST(Robustness, TextOffsetsOutsideTheRecordDrawNothing) {
+    EmfBuilder b = Canvas();
+    std::vector<std::byte> p =
+        PackParams(RectL{}, 1u, 0u, 0u, PointL{10, 50}, 5u, 0x7FFFFFF0u, 0u, RectL{}, 0u);
+    b.AddRecord(EMR_EXTTEXTOUTW, p);
+    const QImage img = Play(b);
+    for (int x = 0; x < 100; ++x)
+        ASSERT_EQ(Rgb(img, x, 45), kWhite);
+}
+
+TEST(Robustness, RestoreBeyondTheSaveStackAndUnknownTypesAreIgnored) {
+    EmfBuilder b = RedFill();
+    b.RestoreDC(-5);
+    b.AddRecord(69, {});
+    b.AddRecord(200, PackParams(1u, 2u));
+    b.Rectangle({10, 10, 30, 30});
+    EXPECT_EQ(Rgb(Play(b), 20, 20), kRed);
+}
+
+TEST(Robustness, EveryCorpusFilePlaysQuickly) {
+    const QString dir = QStringLiteral(KORVEL_CORPUS_DIR);
+    if (!QDir(dir).exists()) GTEST_SKIP() << "no corpus folder at " << dir.toStdString();
+    int played = 0;
+    QDirIterator it(dir, {"*.emf", "*.EMF"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile f(it.next());
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray raw = f.readAll();
+        std::vector<std::byte> bytes(raw.size());
+        std::memcpy(bytes.data(), raw.constData(), bytes.size());
+        PictureResult pic = EnhMetaFile::FromBytes(std::move(bytes));
+        if (!pic) continue;
+        QElapsedTimer t;
+        t.start();
+        RenderToImage(*pic.picture, 400);
+        EXPECT_LT(t.elapsed(), 1000) << it.filePath().toStdString();
+        ++played;
+    }
+    EXPECT_GT(played, 50);
+}
+
+} // namespace
+} // namespace emf::test
