@@ -2,6 +2,7 @@
 // The viewer's loaded metafile with its per-record inspection state.
 
 #include "emf/enh_metafile.h"
+#include "emf/player/device_context.h"
 #include "metaview/archive.h"
 
 #include <cstdint>
@@ -67,8 +68,10 @@ public:
     /// whose play flag is set and EMR_EOF, with nRecords and nBytes of what was written.
     bool StoreToArchive(metaview::ByteSink& sink, bool saveCopy) const;
 
-    // Drawing into a device context (Draw) joins with the player: it plays by m_playMode
-    // and the play flags, then outlines SelectionIn(rect) while SelectionShown().
+    /// Draws into rect by the play mode: the whole picture, or only the records whose play
+    /// flag is set (the others have no effect at all); then outlines the selection under
+    /// R2_NOTXORPEN while it is shown. The play call's result; 0 without a picture.
+    int Draw(emf::DeviceContext& dc, const emf::RectL& rect) const;
 
 private:
     bool StoreDrawnRecords(metaview::ByteSink& sink) const;
