@@ -2,7 +2,6 @@
 BUILD ?= build
 GENERATOR := -G Ninja
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
-export QT_QPA_PLATFORM ?= offscreen
 
 .PHONY: all bootstrap build run test bench fuzz sanitize clean
 
@@ -21,16 +20,16 @@ run: build
 	@scripts/run $(BUILD)
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j2 --timeout 300
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 300
 
 bench: build
-	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b"; done
+	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
 
 # AddressSanitizer and UndefinedBehaviorSanitizer over the whole test suite.
 sanitize: bootstrap
 	cmake -S . -B build-asan $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DKORVEL_SANITIZE=ON
 	cmake --build build-asan
-	cd build-asan && ctest --output-on-failure -j2 --timeout 600
+	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 600
 
 fuzz:
 	@WITH_FUZZ=1 scripts/bootstrap
