@@ -43,19 +43,23 @@ void Report(std::vector<Result>& results, const QString& outDir) {
         if (!r.reference.isNull()) scored.push_back(&r);
     }
     std::sort(scored.begin(), scored.end(),
-              [](auto* a, auto* b) { return a->score.ink < b->score.ink; });
-    int close = 0;
-    for (const Result* r : scored)
+              [](auto* a, auto* b) { return a->score.ssim < b->score.ssim; });
+    int close = 0, closeSsim = 0;
+    for (const Result* r : scored) {
         close += r->score.ink >= 0.8;
-    std::printf("files %zu, with reference %zu, close (ink >= 0.8) %d, slowest %.1f ms\n",
-                results.size(), scored.size(), close, slowest);
+        closeSsim += r->score.ssim >= 0.9;
+    }
+    std::printf("files %zu, with reference %zu, close: ink >= 0.8 %d, SSIM >= 0.9 %d, "
+                "slowest %.1f ms\n",
+                results.size(), scored.size(), close, closeSsim, slowest);
     for (double q : {0.1, 0.25, 0.5, 0.75})
         if (!scored.empty())
-            std::printf("ink share at %.0f%%: %.3f\n", q * 100,
-                        scored[size_t(q * (scored.size() - 1))]->score.ink);
+            std::printf("SSIM at %.0f%%: %.3f\n", q * 100,
+                        scored[size_t(q * (scored.size() - 1))]->score.ssim);
     for (size_t i = 0; i < scored.size(); ++i) {
         const Result& r = *scored[i];
-        std::printf("%.3f %.3f %7.1f ms  %s\n", r.score.ink, r.score.all, r.ms, qPrintable(r.file));
+        std::printf("ink %.3f all %.3f ssim %.3f %7.1f ms  %s\n", r.score.ink, r.score.all,
+                    r.score.ssim, r.ms, qPrintable(r.file));
         if (i < 15 && !outDir.isEmpty())
             emf::fidelity::SideBySide(r.rendering, r.reference)
                 .save(outDir + "/" + QString::number(i) + "_" + QString(r.file).replace('/', '_') +

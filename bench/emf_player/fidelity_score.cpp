@@ -36,6 +36,34 @@ bool IsWhite(QRgb c) {
     return qRed(c) > 245 && qGreen(c) > 245 && qBlue(c) > 245;
 }
 
+// Mean structural similarity of two greyscale images of one size, 8 x 8 windows.
+double Ssim(const QImage& a, const QImage& b) {
+    constexpr double c1 = 6.5025, c2 = 58.5225; // (0.01 * 255)^2, (0.03 * 255)^2
+    double sum = 0;
+    int windows = 0;
+    for (int y0 = 0; y0 + 8 <= a.height(); y0 += 8)
+        for (int x0 = 0; x0 + 8 <= a.width(); x0 += 8) {
+            double ma = 0, mb = 0, va = 0, vb = 0, cov = 0;
+            for (int y = y0; y < y0 + 8; ++y)
+                for (int x = x0; x < x0 + 8; ++x) {
+                    const double pa = a.constScanLine(y)[x], pb = b.constScanLine(y)[x];
+                    ma += pa, mb += pb, va += pa * pa, vb += pb * pb, cov += pa * pb;
+                }
+            ma /= 64, mb /= 64;
+            va = va / 64 - ma * ma, vb = vb / 64 - mb * mb, cov = cov / 64 - ma * mb;
+            sum +=
+                ((2 * ma * mb + c1) * (2 * cov + c2)) / ((ma * ma + mb * mb + c1) * (va + vb + c2));
+            ++windows;
+        }
+    return windows ? sum / windows : 1;
+}
+
+QImage HalfGrey(const QImage& img, QSize size) {
+    return img.convertToFormat(QImage::Format_RGB32)
+        .scaled(size / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_Grayscale8);
+}
+
 } // namespace
 
 Score Compare(const QImage& rendering, const QImage& reference) {
@@ -55,7 +83,8 @@ Score Compare(const QImage& rendering, const QImage& reference) {
         }
     }
     const double total = double(size.width()) * size.height();
-    return {close / total, ink ? double(inkClose) / ink : 1.0};
+    const double ssim = Ssim(HalfGrey(rendering, size), HalfGrey(OnWhite(reference), size));
+    return {close / total, ink ? double(inkClose) / ink : 1.0, ssim};
 }
 
 QImage SideBySide(const QImage& rendering, const QImage& reference) {

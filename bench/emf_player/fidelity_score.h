@@ -6,13 +6,15 @@
 namespace emf::fidelity {
 
 struct Score {
-    double all = 0; ///< share (0..1) of all pixels that match
-    double ink = 0; ///< share of the pixels not white in either image that match
+    double all = 0;  ///< share (0..1) of all pixels that match
+    double ink = 0;  ///< share of the pixels not white in either image that match
+    double ssim = 0; ///< structural similarity of the greyscale images at half size
 };
 
 /// Compares after both images are brought to the reference's size and lightly blurred
 /// (halved and restored), so that anti-aliasing and one-pixel shifts count little; pixels
-/// match when no colour channel differs by more than a small tolerance.
+/// match when no colour channel differs by more than a small tolerance. SSIM is the mean
+/// over 8 x 8 windows of the luma at half the reference's size.
 Score Compare(const QImage& rendering, const QImage& reference);
 
 /// The two images side by side (rendering left), for looking at by eye.
