@@ -24,8 +24,9 @@ public:
     /// Destroys the media (with their tracks) before the interpreters.
     ~CCatalogue();
 
-    /// Reads a catalogue file's bytes into this (empty) catalogue. Records completed before
-    /// a failure stay; the record being read is dropped. Zero bytes give an empty catalogue.
+    /// Reads a catalogue file's bytes into this (empty) catalogue. Data that ends inside a
+    /// record is a read error (CauseEndOfFile): the records completed before it stay, the
+    /// one being read is dropped. Zero bytes give an empty catalogue without error.
     catalog::CatalogueStatus Load(std::span<const std::byte> data);
     /// Hands the file's bytes to the sink in order; false when the sink failed.
     bool Save(const catalog::ByteSink& sink) const;
