@@ -5,6 +5,7 @@
 #include <QBrush>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextList>
 
 #include <algorithm>
 
@@ -49,6 +50,20 @@ const char* VerticalWord(QTextCharFormat::VerticalAlignment v) {
     }
 }
 
+// itemText() gives only a suffix for bullet styles.
+QString BulletOf(QTextListFormat::Style style) {
+    switch (style) {
+    case QTextListFormat::ListDisc:
+        return QString(QChar(0x2022));
+    case QTextListFormat::ListCircle:
+        return QString(QChar(0x25E6));
+    case QTextListFormat::ListSquare:
+        return QString(QChar(0x25AA));
+    default:
+        return {};
+    }
+}
+
 int HalfPoints(const QFont& font) {
     qreal points = font.pointSizeF();
     if (points <= 0) points = font.pixelSize() * 72.0 / 96.0;
@@ -89,7 +104,8 @@ QByteArray Writer::header() const {
 }
 
 void Writer::writeBlock(const QTextBlock& block) {
-    writeParagraph(block.blockFormat());
+    writeParagraph(block);
+    writeListMarker(block);
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         QTextFragment fragment = it.fragment();
         if (!fragment.isValid()) continue;
@@ -105,6 +121,16 @@ void Writer::writeBlock(const QTextBlock& block) {
         m_last.vertical = QTextCharFormat::AlignNormal;
     }
     m_body += "\\par\r\n";
+}
+
+// RTF lists need list tables; an item keeps its marker as text instead.
+void Writer::writeListMarker(const QTextBlock& block) {
+    const QTextList* list = block.textList();
+    if (!list) return;
+    QString marker = BulletOf(list->format().style());
+    if (marker.isEmpty()) marker = list->itemText(block);
+    writeChars(stateOf(block.charFormat()));
+    AppendEscaped(m_body, marker + QLatin1Char('\t'));
 }
 
 void Writer::writeRun(const QTextFragment& fragment) {
@@ -129,11 +155,13 @@ void Writer::writeLink(const QTextFragment& fragment) {
     m_last = outside;
 }
 
-void Writer::writeParagraph(const QTextBlockFormat& format) {
+void Writer::writeParagraph(const QTextBlock& block) {
+    const QTextBlockFormat format = block.blockFormat();
     m_body += "\\pard";
     m_body += AlignmentWord(format.alignment());
-    // QTextEdit's indent levels are a left margin of indentWidth() each.
-    AppendTwips(m_body, "\\li", format.leftMargin() + format.indent() * m_doc.indentWidth());
+    // QTextEdit's indent levels, a list's among them, are a left margin of indentWidth() each.
+    int levels = format.indent() + (block.textList() ? block.textList()->format().indent() : 0);
+    AppendTwips(m_body, "\\li", format.leftMargin() + levels * m_doc.indentWidth());
     AppendTwips(m_body, "\\ri", format.rightMargin());
     AppendTwips(m_body, "\\fi", format.textIndent());
     AppendTwips(m_body, "\\sb", format.topMargin());

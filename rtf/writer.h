@@ -10,7 +10,6 @@
 
 class QBrush;
 class QTextBlock;
-class QTextBlockFormat;
 class QTextDocument;
 class QTextFragment;
 
@@ -27,7 +26,8 @@ private:
     void writeBlock(const QTextBlock& block);
     void writeRun(const QTextFragment& fragment);
     void writeLink(const QTextFragment& fragment);
-    void writeParagraph(const QTextBlockFormat& format);
+    void writeParagraph(const QTextBlock& block);
+    void writeListMarker(const QTextBlock& block);
     void writeChars(const CharState& chars);
     CharState stateOf(const QTextCharFormat& format);
     int fontIndex(const QString& family);

@@ -2,6 +2,7 @@
 
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextList>
 
 #include <gtest/gtest.h>
 
@@ -159,6 +160,26 @@ TEST(RtfWrite, LinksBecomeHyperlinkFields) {
     EXPECT_EQ(FormatAt(copy, 8).anchorHref(), "#notes");
     EXPECT_FALSE(FormatAt(copy, 13).isAnchor());
     EXPECT_FALSE(FormatAt(copy, 13).fontItalic()); // the field's group ended the italics
+}
+
+TEST(RtfWrite, ListItemsKeepTheirMarkersAsText) {
+    QTextDocument doc;
+    QTextCursor cursor(&doc);
+    cursor.insertText("intro");
+    cursor.insertList(QTextListFormat::ListDisc);
+    cursor.insertText("one");
+    cursor.insertBlock();
+    cursor.insertText("two");
+    cursor.insertList(QTextListFormat::ListDecimal);
+    cursor.insertText("three");
+    QTextDocument copy;
+    ASSERT_TRUE(rtf::Read(rtf::Write(doc), copy));
+    EXPECT_EQ(copy.toPlainText(),
+              QString::fromUtf16(u"intro\n\u2022\tone\n\u2022\ttwo\n1.\tthree"));
+    auto blocks = Blocks(copy);
+    EXPECT_EQ(blocks[0].blockFormat().leftMargin(), 0);
+    EXPECT_EQ(blocks[1].blockFormat().leftMargin(), doc.indentWidth());
+    EXPECT_EQ(blocks[3].blockFormat().leftMargin(), doc.indentWidth());
 }
 
 TEST(RtfWrite, EmptyDocumentStaysEmpty) {
