@@ -20,7 +20,8 @@ bool Read(std::span<const std::byte> data, QTextDocument& doc);
 bool Read(const QByteArray& data, QTextDocument& doc);
 
 /// The RTF of doc: 7-bit clean, \ansicpg1252 with \uN for characters outside it; Read()
-/// gives back the same text and formatting.
+/// gives back the same text and formatting. Links become HYPERLINK fields, list items keep
+/// their marker as text; images and table structure are not written (cell text is).
 QByteArray Write(const QTextDocument& doc);
 
 } // namespace rtf
