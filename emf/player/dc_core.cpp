@@ -8,6 +8,10 @@
 namespace emf {
 
 DcCore::DcCore(QPainter& painter) : m_painter(&painter), m_caps(ReadDeviceCaps(painter.device())) {
+    // What the caller set on the painter (a view's scroll offset, a paint event's clip)
+    // stays in force under the context's own mapping and clipping.
+    base = painter.worldTransform();
+    if (painter.hasClipping()) outerClip = base.map(painter.clipRegion());
     pxPerMm = QSizeF(m_caps.logPixelsX / 25.4, m_caps.logPixelsY / 25.4);
     state.pen = StockObjectAt(BLACK_PEN);
     state.brush = StockObjectAt(WHITE_BRUSH);

@@ -19,7 +19,9 @@ class DcCore;
 /// A GDI-style device context drawing through a QPainter.
 class DeviceContext {
 public:
-    /// Draws through painter, which must stay active while the context lives.
+    /// Draws through painter, which must stay active while the context lives; the painter's
+    /// transform and clip at this point become the device's. The context then owns the
+    /// painter's state (transform, clip, pen, brush, composition mode) until it ends.
     explicit DeviceContext(QPainter& painter);
     /// Opens its own painter on device for the context's lifetime.
     explicit DeviceContext(QPaintDevice* device);

@@ -8,13 +8,6 @@
 namespace emf::test {
 namespace {
 
-EmfBuilder RedFill() {
-    EmfBuilder b = Canvas();
-    SelectNullPen(b);
-    SelectSolidBrush(b, 1, RGB(255, 0, 0));
-    return b;
-}
-
 void Record(EmfBuilder& b, std::uint32_t type, auto... params) {
     b.AddRecord(type, PackParams(params...));
 }

@@ -8,13 +8,6 @@
 namespace emf::test {
 namespace {
 
-EmfBuilder RedFill() {
-    EmfBuilder b = Canvas();
-    SelectNullPen(b);
-    SelectSolidBrush(b, 1, RGB(255, 0, 0));
-    return b;
-}
-
 void AddXForm(EmfBuilder& b, std::uint32_t type, float m11, float m22, float dx, float dy,
               std::uint32_t mode = 0) {
     std::vector<std::byte> p;
@@ -123,6 +116,26 @@ TEST(Mapping, CallersViewportOriginMovesThePicture) {
     EXPECT_EQ(Rgb(img, 60, 50), kRed);
     EXPECT_EQ(Rgb(img, 10, 10), kWhite);
     EXPECT_EQ(dc.SetViewportOrg(0, 0), QPoint(50, 40)); // the caller's state survives
+}
+
+TEST(Mapping, PaintersOwnTransformAndClipStayInForce) {
+    EmfBuilder b = RedFill();
+    b.Rectangle({0, 0, 100, 100});
+    const PictureResult picture = b.Picture();
+    ASSERT_TRUE(picture);
+    QImage img(100, 100, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter painter(&img);
+    painter.setClipRect(0, 0, 60, 100);
+    painter.translate(20, 0);
+    {
+        DeviceContext dc(painter);
+        PlayEnhMetaFile(dc, *picture.picture, QRect(0, 0, 20, 20));
+    }
+    painter.end();
+    EXPECT_EQ(Rgb(img, 30, 10), kRed);
+    EXPECT_EQ(Rgb(img, 10, 10), kWhite); // moved by the painter's translation
+    EXPECT_EQ(Rgb(img, 30, 30), kWhite);
 }
 
 TEST(DeviceCaps, ImageReportsItsResolutionAndSize) {

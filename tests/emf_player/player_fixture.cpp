@@ -12,6 +12,13 @@ EmfBuilder Canvas() {
     return b;
 }
 
+EmfBuilder RedFill() {
+    EmfBuilder b = Canvas();
+    SelectNullPen(b);
+    SelectSolidBrush(b, 1, RGB(255, 0, 0));
+    return b;
+}
+
 QImage Play(const EmfBuilder& b, int size) {
     QImage img(size, size, QImage::Format_RGB32);
     img.fill(Qt::white);

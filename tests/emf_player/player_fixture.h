@@ -13,6 +13,8 @@ namespace emf::test {
 
 /// A builder whose frame covers device pixels 0..100 on both axes.
 EmfBuilder Canvas();
+/// A canvas whose shapes are filled red (brush at handle 1) without outline.
+EmfBuilder RedFill();
 /// Plays the built picture into a white image of size x size pixels.
 QImage Play(const EmfBuilder& b, int size = 100);
 /// The pixel's colour without alpha, as 0xRRGGBB.

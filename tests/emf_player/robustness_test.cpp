@@ -13,13 +13,6 @@
 namespace emf::test {
 namespace {
 
-EmfBuilder RedFill() {
-    EmfBuilder b = Canvas();
-    SelectNullPen(b);
-    SelectSolidBrush(b, 1, RGB(255, 0, 0));
-    return b;
-}
-
 TEST(Robustness, ShortRecordsAreSkippedAndPlayingGoesOn) {
     EmfBuilder b = RedFill();
     const std::vector<std::byte> few(4);
