@@ -46,6 +46,7 @@ QString SubstituteFace(const LogFont& f) {
         {"georgia", "Liberation Serif"},
         {"book antiqua", "Liberation Serif"},
         {"garamond", "Liberation Serif"},
+        {"symbol", "Liberation Serif"},
     };
     const QString key = f.faceName.trimmed().toLower();
     if (auto it = map.find(key); it != map.end()) return *it;

@@ -30,7 +30,8 @@ private:
 using EnhMetaFileProc = std::function<bool(DeviceContext& dc, HandleTable& table,
                                            const RecordView& record, int nHandles)>;
 
-/// EnumEnhMetaFile: maps the picture's frame onto rect (logical units of dc), calls proc
+/// EnumEnhMetaFile: maps the picture's frame onto rect (logical units of dc; its right and
+/// bottom edges are x + width and y + height, as a Windows RECT), calls proc
 /// for every record in file order and restores dc's state afterwards. False when proc
 /// stopped the enumeration.
 bool EnumEnhMetaFile(DeviceContext& dc, const EnhMetaFile& picture, const EnhMetaFileProc& proc,

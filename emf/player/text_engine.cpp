@@ -1,5 +1,6 @@
 #include "emf/player/text_engine.h"
 #include "emf/player/font_mapping.h"
+#include "emf/player/symbol_font.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -116,11 +117,13 @@ QSizeF MeasureText(const DcCore& dc, const QString& text) {
     const TextFrame frame = FrameAt(dc, QPointF(), lf);
     if (frame.scaleX <= 0 || frame.scaleY <= 0) return {};
     const QFontMetricsF fm(DeviceFont(lf, frame));
-    return {fm.horizontalAdvance(text) / frame.scaleX, fm.height() / frame.scaleY};
+    const QString shown = IsSymbolFace(lf.faceName) ? FromSymbolCodes(text) : text;
+    return {fm.horizontalAdvance(shown) / frame.scaleX, fm.height() / frame.scaleY};
 }
 
-void DrawTextRun(DcCore& dc, const TextRun& run) {
-    const LogFont& lf = SelectedFont(dc);
+namespace {
+
+void DrawRun(DcCore& dc, const TextRun& run, const LogFont& lf) {
     const bool updateCp = dc.state.textAlign & TA_UPDATECP;
     const TextFrame frame = FrameAt(dc, updateCp ? dc.state.currentPos : run.reference, lf);
     if (!dc.BeginPaint(R2_COPYPEN, true)) return;
@@ -153,6 +156,16 @@ void DrawTextRun(DcCore& dc, const TextRun& run) {
     else
         DrawCharacters(p, run, start, frame.scaleX);
     p.resetTransform();
+}
+
+} // namespace
+
+void DrawTextRun(DcCore& dc, const TextRun& run) {
+    const LogFont& lf = SelectedFont(dc);
+    if (!IsSymbolFace(lf.faceName) || (run.options & ETO_GLYPH_INDEX)) return DrawRun(dc, run, lf);
+    TextRun mapped = run;
+    mapped.text = FromSymbolCodes(run.text);
+    DrawRun(dc, mapped, lf);
 }
 
 } // namespace emf

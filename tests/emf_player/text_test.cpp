@@ -3,6 +3,7 @@
 #include "player_fixture.h"
 
 #include "emf/player/metafile_player.h"
+#include "emf/player/symbol_font.h"
 
 #include <QPainter>
 
@@ -179,6 +180,13 @@ TEST(Text, MetafileTextRecordsDraw) {
     const auto [first, last] = InkColumns(Play(b));
     EXPECT_GE(first, 10);
     EXPECT_GT(last, 55);
+}
+
+TEST(Text, SymbolFontCodesBecomeGreekAndMathematicalSigns) {
+    EXPECT_TRUE(IsSymbolFace("SYMBOL"));
+    EXPECT_FALSE(IsSymbolFace("Symbolic"));
+    EXPECT_EQ(FromSymbolCodes(QString::fromUtf16(u"a\uF061A1[\u00E6\u00B3")),
+              QString::fromUtf16(u"\u03B1\u03B1\u03911[\u239B\u2265"));
 }
 
 } // namespace
