@@ -5,6 +5,7 @@
 #include "metaview/emf_doc.h"
 #include "metaview/emr_type_table.h"
 #include "metaview/file_info.h"
+#include "metaview/render_command.h"
 
 #include <QString>
 
@@ -19,6 +20,9 @@ constexpr const char* kUsage =
     "  --info FILE             print the file information, one \"label<TAB>value\" a line\n"
     "  --records FILE          print every record: position, type name, ID, size\n"
     "  --convert FILE OUT.emf  write the enhanced metafile that FILE loads as\n"
+    "  --render FILE --png OUT [--width N]\n"
+    "  --render FILE --bmp OUT [--width N]\n"
+    "                          draw the picture N pixels wide (800 unless given)\n"
     "  --help                  print this text\n"
     "  --version               print the version\n";
 
@@ -109,6 +113,7 @@ int RunCommandLine(std::span<const std::string> args, std::ostream& out, std::os
     if ((option == "--info" || option == "--records") && args.size() == 2)
         return Inspect(option, args[1], out, err);
     if (option == "--convert" && args.size() == 3) return Convert(args[1], args[2], err);
+    if (option == "--render") return RunRender(args.subspan(1), err);
     if (option.starts_with("-")) return UsageError("wrong use of " + option + ".", err);
     // A file name alone is for the windows, which this build does not have yet.
     out << kUsage;
