@@ -33,7 +33,10 @@ TextFrame FrameAt(const DcCore& dc, QPointF logical, const LogFont& font) {
     f.scaleY = std::hypot(uy.x(), uy.y());
     // Mirrored axes keep text upright and left-to-right, as in the compatible mode.
     if (ux.x() < 0) ux = -ux;
-    f.angle = std::atan2(ux.y(), ux.x()) * 180 / M_PI - font.escapement / 10.0;
+    // The escapement turns counter-clockwise in logical space: a mapping that mirrors one
+    // axis turns it the other way on the device.
+    const double escapement = t.determinant() < 0 ? -font.escapement : font.escapement;
+    f.angle = std::atan2(ux.y(), ux.x()) * 180 / M_PI - escapement / 10.0;
     return f;
 }
 

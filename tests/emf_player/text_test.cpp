@@ -182,6 +182,40 @@ TEST(Text, MetafileTextRecordsDraw) {
     EXPECT_GT(last, 55);
 }
 
+// The rows that hold dark pixels, as [first, last].
+std::pair<int, int> InkRows(const QImage& img) {
+    // a quarter turn clockwise puts row y into column height - 1 - y
+    const auto [first, last] = InkColumns(img.transformed(QTransform().rotate(90)));
+    return {img.height() - 1 - last, img.height() - 1 - first};
+}
+
+QImage VerticalText(bool yUp) {
+    EmfBuilder b = Canvas();
+    if (yUp) {
+        b.SetMapMode(MM_ANISOTROPIC);
+        b.SetWindowExtEx({100, -100});
+        b.SetViewportExtEx({100, 100});
+        b.SetWindowOrgEx({0, 100});
+    }
+    LogFontW f;
+    f.height = -20;
+    f.escapement = yUp ? 2700 : 900;
+    f.faceName = u"Arial";
+    b.ExtCreateFontIndirectW(1, f);
+    b.SelectObject(1);
+    b.SetBkMode(TRANSPARENT);
+    b.ExtTextOutW({50, 50}, u"HHHH"); // reference point at pixel (50, 50) either way
+    return Play(b);
+}
+
+TEST(Text, EscapementTurnsTheOtherWayUnderAMirroredMapping) {
+    for (bool yUp : {false, true}) {
+        const auto [top, bottom] = InkRows(VerticalText(yUp));
+        EXPECT_LT(top, 30) << yUp; // the text runs up from the reference point
+        EXPECT_LE(bottom, 52) << yUp;
+    }
+}
+
 TEST(Text, SymbolFontCodesBecomeGreekAndMathematicalSigns) {
     EXPECT_TRUE(IsSymbolFace("SYMBOL"));
     EXPECT_FALSE(IsSymbolFace("Symbolic"));
