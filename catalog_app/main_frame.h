@@ -1,0 +1,117 @@
+#pragma once
+
+#include "command_rules.h"
+#include "frame_actions.h"
+#include "help_index.h"
+#include "recent_files.h"
+
+#include "catalog/melvara_doc.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class CMELVARAView;
+class CMediaView;
+class CPrompts;
+class CSearchView;
+class QLineEdit;
+class QSplitter;
+class QToolBar;
+
+/// Melvara's main window: menus, tool band, status bar and the three panes over the one
+/// catalogue document; it routes commands to the pane the user worked in last.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    /// prompts answers the window's questions; the program's own dialogs when nullptr.
+    explicit CMainFrame(CPrompts* prompts = nullptr, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    /// File New without the save question; the catalogue is empty and untitled.
+    void NewCatalogue();
+    /// Opens the file like File Open (without the save question); a failed open shows the
+    /// file format's message and leaves the catalogue untitled.
+    bool OpenCatalogue(const QString& path);
+    /// Saves to path; a failure shows the file format's message.
+    bool SaveCatalogue(const QString& path);
+
+    /// Selects the medium's row in the media pane (a search hit); nothing if none shows it.
+    void SelectMedium(const CMedia* media);
+    /// Selects the track's row in the track pane; nothing if none shows it.
+    void SelectTrack(const CTrack* track);
+
+    CMELVARADoc& Document() { return m_Doc; }
+    const CFrameActions& Actions() const { return m_Actions; }
+    CMELVARAView* MediaPane() const { return m_pMediaView; }
+    CMediaView* TrackPane() const { return m_pTrackView; }
+    CSearchView* SearchPane() const { return m_pSearchView; }
+    QSplitter* OuterSplitter() const { return m_pOuter; }
+    QSplitter* InnerSplitter() const { return m_pInner; }
+    ActivePane Active() const { return m_Active; }
+    const CRecentFileList& RecentFiles() const { return m_Recent; }
+
+    /// Sets every command's availability from the current state.
+    void UpdateCommandUi();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void createPanes();
+    void createFileMenu();
+    void createEditMenu();
+    void createCatalogueMenus();
+    void createViewAndHelpMenus();
+    void createToolBars();
+    void createStatusBar();
+    void connectFileActions();
+    void connectEditActions();
+    void connectPaneActions();
+    void connectWindowActions();
+    void readSettings();
+    void writeSettings();
+
+    void fileNew();
+    void fileOpen();
+    bool fileSave();
+    bool fileSaveAs();
+    void openRecentFile();
+    bool maybeSave();
+    void rememberFile(const QString& path);
+    void updateRecentFileActions();
+    QString documentTitle() const;
+    void updateTitle();
+
+    void editInterpreterList();
+    void about();
+    void showHelp(const QString& indexPath);
+    void activatePane(int step);
+    void onFocusChanged(QWidget* old, QWidget* now);
+    CommandState currentState() const;
+
+    CMELVARADoc m_Doc;
+    std::unique_ptr<CPrompts> m_pOwnPrompts;
+    CPrompts& m_Prompts;
+    CFrameActions m_Actions;
+    CRecentFileList m_Recent;
+    CHelpIndex m_Help;
+    QSplitter* m_pOuter = nullptr;
+    QSplitter* m_pInner = nullptr;
+    CMELVARAView* m_pMediaView = nullptr;
+    CMediaView* m_pTrackView = nullptr;
+    CSearchView* m_pSearchView = nullptr;
+    QToolBar* m_pMainToolBar = nullptr;
+    QToolBar* m_pSearchBar = nullptr;
+    QToolBar* m_pSearchToolBar = nullptr;
+    QLineEdit* m_pSearchText = nullptr;
+    QMenu* m_pFileMenu = nullptr;
+    QMenu* m_pMediaMenu = nullptr;
+    QMenu* m_pTrackMenu = nullptr;
+    QWidget* m_pHelpWindow = nullptr;
+    ActivePane m_Active = ActivePane::Media;
+    bool m_bPanesSized = false;
+};

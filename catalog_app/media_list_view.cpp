@@ -1,0 +1,166 @@
+#include "media_list_view.h"
+
+#include "dialog_values.h"
+#include "prompts.h"
+#include "ui_text.h"
+
+#include "catalog/melvara_doc.h"
+
+#include <QDateTime>
+#include <QHeaderView>
+#include <QScopedValueRollback>
+
+namespace {
+
+const char kDeleteQuestion[] = "The selected media and all it's included\ntracks are about to be "
+                               "deleted!\n\nAre you sure?";
+
+CMediaSheetValues NewMediaValues() {
+    CMediaSheetValues values;
+    values.indexText = QStringLiteral("000000");
+    values.totalText = QStringLiteral("0:00");
+    values.trackCountText = QStringLiteral("0");
+    values.title1 = "New Media Line 1";
+    values.title2 = "New Media Line 2";
+    values.creationTime = std::int32_t(QDateTime::currentSecsSinceEpoch());
+    values.mediaType = 2;
+    return values;
+}
+
+} // namespace
+
+CMELVARAView::CMELVARAView(CMELVARADoc& doc, CPrompts& prompts, QWidget* parent)
+    : CListPane(parent), m_Doc(doc), m_Prompts(prompts), m_Model(this) {
+    setModel(&m_Model);
+    header()->setSectionsClickable(true);
+    SetColumnWidths({{1, 20, "000000"},
+                     {2, 0},
+                     {2, 0},
+                     {1, 10, "000:00"},
+                     {1, 0, "0000-00-00"},
+                     {1, 0, "other media"}});
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CMELVARAView::OnSelectionChanged);
+    connect(header(), &QHeaderView::sectionClicked, this, &CMELVARAView::OnHeaderClicked);
+    connect(this, &CListPane::DoubleClicked, this, &CMELVARAView::OnEditMedia);
+    m_Doc.AddView(this);
+}
+
+CMELVARAView::~CMELVARAView() {
+    m_Doc.RemoveView(this);
+}
+
+void CMELVARAView::OnUpdate(CDocView*, UpdateHint hint, CMedia*) {
+    if (hint == HINT_MEDIA_DELETED || hint == HINT_CATALOGUE_LOADED || hint == HINT_REFRESH_MEDIA)
+        Refill();
+    else if (hint == HINT_NEW_CATALOGUE) {
+        QScopedValueRollback guard(m_bRefilling, true);
+        m_Model.Clear();
+    }
+    emit StateChanged();
+}
+
+void CMELVARAView::Refill() {
+    // A refill never changes the document's current medium.
+    QScopedValueRollback guard(m_bRefilling, true);
+    m_Model.Refill(m_Doc.Catalogue().Media());
+}
+
+void CMELVARAView::OnSelectionChanged(const QItemSelection& selected,
+                                      const QItemSelection& deselected) {
+    if (m_bRefilling) return;
+    const QModelIndexList gained = selected.indexes();
+    if (!gained.isEmpty()) {
+        const int row = gained.last().row();
+        m_Doc.SetCurrentMedia(m_Model.MediaAt(row), row);
+    } else if (!deselected.isEmpty()) {
+        m_Doc.ClearCurrentMedia();
+    } else {
+        return;
+    }
+    m_Doc.UpdateAllViews(this, HINT_CURRENT_MEDIA);
+    emit StateChanged();
+}
+
+void CMELVARAView::OnHeaderClicked(int column) {
+    m_Model.Sort(column);
+    m_Doc.ClearCurrentMedia();
+    m_Doc.UpdateAllViews(this, HINT_MEDIA_SORTED);
+    emit StateChanged();
+}
+
+void CMELVARAView::OnInsertMedia() {
+    CMediaSheetValues values = NewMediaValues();
+    if (!m_Prompts.RunMediaSheet(this, values)) return;
+    CMedia* media =
+        m_Doc.Catalogue().Media().AddMedia(values.title1, values.title2, values.mediaType,
+                                           values.creationTime, std::move(values.information));
+    if (!media) return;
+    {
+        QScopedValueRollback guard(m_bRefilling, true);
+        m_Model.InsertRow(0, media);
+    }
+    m_Doc.SetModifiedFlag();
+    m_Doc.ClearCurrentMedia();
+    m_Doc.UpdateAllViews(this, HINT_MEDIA_ADDED);
+    emit StateChanged();
+}
+
+void CMELVARAView::OnDeleteMedia() {
+    if (!m_Prompts.Confirm(this, QString::fromLatin1(kDeleteQuestion))) return;
+    std::vector<std::uint32_t> indexes;
+    for (int row : SelectedRows())
+        indexes.push_back(m_Model.MediaAt(row)->MediaIndex());
+    // Rows refer to the records: drop them before the records go.
+    {
+        QScopedValueRollback guard(m_bRefilling, true);
+        m_Model.Clear();
+    }
+    for (std::uint32_t index : indexes)
+        m_Doc.Catalogue().Media().DeleteMedia(index);
+    m_Doc.SetModifiedFlag();
+    m_Doc.ClearCurrentMedia();
+    m_Doc.UpdateAllViews(nullptr, HINT_MEDIA_DELETED);
+}
+
+CMediaSheetValues CMELVARAView::ValuesOf(const CMedia& media) const {
+    CMediaSheetValues values;
+    values.indexText = ui::FormatIndex(media.MediaIndex());
+    values.totalText = ui::FormatLength(media.TotalLength());
+    values.trackCountText = QString::number(media.TrackCount());
+    values.title1 = std::string(media.Title1());
+    values.title2 = std::string(media.Title2());
+    values.creationTime = media.CreationTime();
+    values.mediaType = media.MediaType();
+    values.information = media.Information();
+    return values;
+}
+
+void CMELVARAView::OnEditMedia() {
+    CMedia* media = m_Doc.CurrentMedia();
+    if (!media) return;
+    CMediaSheetValues values = ValuesOf(*media);
+    if (!m_Prompts.RunMediaSheet(this, values)) return;
+    m_Doc.Catalogue().Media().EditMedia(media->MediaIndex(), values.title1, values.title2,
+                                        values.mediaType, values.creationTime,
+                                        std::move(values.information));
+    m_Model.RefreshMedia(media);
+    m_Doc.SetModifiedFlag();
+    emit StateChanged();
+}
+
+void CMELVARAView::OnReorder(bool up) {
+    CMedia* media = m_Doc.CurrentMedia();
+    if (!media || m_Doc.CurrentRow() == -1) return;
+    m_Doc.Catalogue().Media().MoveMedia(media->MediaIndex(), up);
+    Refill();
+    m_Doc.SetModifiedFlag();
+    SelectMedium(media);
+}
+
+void CMELVARAView::SelectMedium(const CMedia* media) {
+    setFocus(Qt::OtherFocusReason);
+    const int row = m_Model.RowOf(media);
+    if (row >= 0) SelectRow(row);
+    emit StateChanged();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "list_pane.h"
+#include "media_list_model.h"
+
+#include "catalog/update_hint.h"
+
+class CMELVARADoc;
+class CPrompts;
+struct CMediaSheetValues;
+
+/// The media pane: every medium of the catalogue, the newest index on top. Selecting a
+/// row makes its medium the document's current medium.
+class CMELVARAView : public CListPane, public CDocView {
+    Q_OBJECT
+public:
+    CMELVARAView(CMELVARADoc& doc, CPrompts& prompts, QWidget* parent = nullptr);
+    ~CMELVARAView() override;
+
+    void OnUpdate(CDocView* sender, UpdateHint hint, CMedia* record) override;
+
+    void OnInsertMedia();
+    void OnDeleteMedia();
+    void OnEditMedia();
+    /// Up gives the current medium the next higher index, down the next lower one.
+    void OnReorder(bool up);
+    /// Selects the medium's row (a search hit); nothing when no row shows it.
+    void SelectMedium(const CMedia* media);
+    /// Shows the medium's values again after its tracks changed.
+    void RefreshMedia(const CMedia* media) { m_Model.RefreshMedia(media); }
+
+    const CMediaListModel& Model() const { return m_Model; }
+
+signals:
+    /// The document's current medium or the catalogue changed.
+    void StateChanged();
+
+private:
+    void OnSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+    void OnHeaderClicked(int column);
+    void Refill();
+    CMediaSheetValues ValuesOf(const CMedia& media) const;
+
+    CMELVARADoc& m_Doc;
+    CPrompts& m_Prompts;
+    CMediaListModel m_Model;
+    bool m_bRefilling = false;
+};

@@ -1,0 +1,40 @@
+#include "media_sheet.h"
+
+#include "prop_edit_page.h"
+#include "prop_media_page.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+CMediaSheet::CMediaSheet(QWidget* parent)
+    : QDialog(parent), m_pPages(new QTabWidget(this)), m_pGeneral(new CPropMedia(this)),
+      m_pInformation(new CPropEdit(this)) {
+    setWindowTitle(QStringLiteral("Media Information"));
+    m_pPages->addTab(m_pGeneral, QStringLiteral("General Information"));
+    m_pPages->addTab(m_pInformation, QStringLiteral("Addtional Information"));
+    auto* buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
+    // No page ever marks itself changed, so Apply stays unavailable.
+    buttons->button(QDialogButtonBox::Apply)->setEnabled(false);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_pPages);
+    layout->addWidget(buttons);
+    resize(520, 400);
+}
+
+void CMediaSheet::SetValues(const CMediaSheetValues& values) {
+    m_Start = values;
+    m_pGeneral->SetValues(values);
+    m_pInformation->SetInformation(values.information);
+}
+
+CMediaSheetValues CMediaSheet::Values() const {
+    CMediaSheetValues values = m_Start;
+    m_pGeneral->GetValues(values);
+    values.information = m_pInformation->Information();
+    return values;
+}

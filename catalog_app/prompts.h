@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+class CCatalogue;
+class QWidget;
+struct CMediaSheetValues;
+struct CTrackDialogValues;
+
+/// The modal questions and messages of the main window and its panes. The program
+/// answers with real dialogs; tests answer without a window.
+class CPrompts {
+public:
+    virtual ~CPrompts() = default;
+    /// Runs the "Media Information" sheet; false on Cancel.
+    virtual bool RunMediaSheet(QWidget* parent, CMediaSheetValues& values) = 0;
+    /// Runs the "Track Information" dialog on the catalogue's interpreters; false on Cancel.
+    virtual bool RunTrackDialog(QWidget* parent, CCatalogue& catalogue,
+                                CTrackDialogValues& values) = 0;
+    /// Asks a Yes/No question; true for Yes.
+    virtual bool Confirm(QWidget* parent, const QString& question) = 0;
+    /// Shows a message with an OK button.
+    virtual void Inform(QWidget* parent, const QString& message) = 0;
+
+    enum class SaveAnswer { Save, Discard, Cancel };
+    /// Asks whether to save the changes of the named catalogue.
+    virtual SaveAnswer AskToSave(QWidget* parent, const QString& title) = 0;
+};
+
+/// The prompts as the program shows them.
+class CDialogPrompts : public CPrompts {
+public:
+    bool RunMediaSheet(QWidget* parent, CMediaSheetValues& values) override;
+    bool RunTrackDialog(QWidget* parent, CCatalogue& catalogue,
+                        CTrackDialogValues& values) override;
+    bool Confirm(QWidget* parent, const QString& question) override;
+    void Inform(QWidget* parent, const QString& message) override;
+    SaveAnswer AskToSave(QWidget* parent, const QString& title) override;
+};

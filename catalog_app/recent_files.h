@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QStringList>
+
+class QSettings;
+
+/// The most recently opened or saved catalogues, newest first, kept in the settings
+/// section "Recent File List" as the values File1 to File4.
+class CRecentFileList {
+public:
+    static constexpr int kSize = 4;
+
+    /// Reads the list; empty and missing values are skipped.
+    void Read(QSettings& settings);
+    /// Writes the list; values beyond its end are removed.
+    void Write(QSettings& settings) const;
+    /// Puts the file at the front; an entry for the same file moves there instead of
+    /// appearing twice, and the oldest entry falls off beyond four.
+    void Add(const QString& path);
+    /// Drops the entry (a file that could not be opened any more).
+    void Remove(const QString& path);
+    const QStringList& Files() const { return m_files; }
+
+private:
+    QStringList m_files;
+};

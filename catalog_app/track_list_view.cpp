@@ -1,0 +1,167 @@
+#include "track_list_view.h"
+
+#include "dialog_values.h"
+#include "prompts.h"
+#include "ui_text.h"
+
+#include "catalog/melvara_doc.h"
+
+#include <QHeaderView>
+#include <QScopedValueRollback>
+
+CMediaView::CMediaView(CMELVARADoc& doc, CPrompts& prompts, QWidget* parent)
+    : CListPane(parent), m_Doc(doc), m_Prompts(prompts), m_Model(this) {
+    setModel(&m_Model);
+    header()->setSectionsClickable(false);
+    SetColumnWidths({{1, 20, "000000"}, {5, 0}, {1, 20, "000:00"}, {2, 0}});
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CMediaView::OnSelectionChanged);
+    connect(this, &CListPane::DoubleClicked, this, &CMediaView::OnEditTrack);
+    m_Doc.AddView(this);
+}
+
+CMediaView::~CMediaView() {
+    m_Doc.RemoveView(this);
+}
+
+void CMediaView::OnUpdate(CDocView*, UpdateHint hint, CMedia*) {
+    switch (hint) {
+    case HINT_MEDIA_ADDED:
+        break;
+    case HINT_APPEND_TRACK:
+        OpenTrackDialog(TRACK_APPEND);
+        break;
+    case HINT_MEDIA_DELETED:
+    case HINT_NEW_CATALOGUE:
+    case HINT_CATALOGUE_LOADED:
+    case HINT_MEDIA_SORTED:
+        Empty();
+        break;
+    default:
+        Refill();
+    }
+    emit StateChanged();
+}
+
+void CMediaView::Empty() {
+    QScopedValueRollback guard(m_bRefilling, true);
+    m_Model.Clear();
+    SetCurrentTrack(nullptr, -1);
+}
+
+void CMediaView::Refill() {
+    // Without a current medium the rows stay as they are.
+    const CMedia* media = m_Doc.CurrentMedia();
+    if (!media) return;
+    QScopedValueRollback guard(m_bRefilling, true);
+    SetCurrentTrack(nullptr, -1);
+    m_Model.Refill(*media, m_Doc.Catalogue().Interpreters());
+}
+
+void CMediaView::SetCurrentTrack(const CTrack* track, int row) {
+    m_pCurrentTrack = track;
+    m_nCurrentRow = track ? row : -1;
+}
+
+void CMediaView::OnSelectionChanged(const QItemSelection& selected,
+                                    const QItemSelection& deselected) {
+    if (m_bRefilling) return;
+    const QModelIndexList gained = selected.indexes();
+    if (!gained.isEmpty()) {
+        const int row = gained.last().row();
+        SetCurrentTrack(m_Model.TrackAt(row), row);
+    } else if (!deselected.isEmpty()) {
+        SetCurrentTrack(nullptr, -1);
+    }
+    emit StateChanged();
+}
+
+void CMediaView::AfterTrackChange() {
+    m_Doc.SetModifiedFlag();
+    emit TracksChanged(m_Doc.CurrentMedia());
+    emit StateChanged();
+}
+
+void CMediaView::OpenTrackDialog(std::uint32_t position) {
+    CMedia* media = m_Doc.CurrentMedia();
+    if (!media) return;
+    CTrackDialogValues values;
+    if (position == 0 || position == 1)
+        values.indexText = ui::FormatIndex(1);
+    else
+        values.indexText =
+            ui::FormatIndex(position == TRACK_APPEND ? media->TrackCount() + 1 : position);
+    values.title = "New Track";
+    values.interpreter = m_nLastInterpreter;
+    if (!m_Prompts.RunTrackDialog(this, m_Doc.Catalogue(), values)) return;
+    m_nLastInterpreter = values.interpreter;
+    const CTrack* track =
+        media->AddTrack(values.title, values.length, values.interpreter, position);
+    if (!track) return;
+    if (position == TRACK_APPEND) {
+        QScopedValueRollback guard(m_bRefilling, true);
+        m_Model.AppendRow(track);
+    } else {
+        Refill();
+    }
+    AfterTrackChange();
+}
+
+void CMediaView::OnInsertTrack() {
+    if (m_Doc.CurrentMedia()) OpenTrackDialog(std::uint32_t(m_nCurrentRow + 1));
+}
+
+void CMediaView::OnDeleteTrack() {
+    CMedia* media = m_Doc.CurrentMedia();
+    if (!media) return;
+    std::vector<const CTrack*> tracks;
+    for (int row : SelectedRows())
+        tracks.push_back(m_Model.TrackAt(row));
+    {
+        QScopedValueRollback guard(m_bRefilling, true);
+        m_Model.Clear();
+    }
+    // Each deletion renumbers the later tracks; the records themselves stay put, so
+    // every remaining one is deleted by the index it has at that moment.
+    for (const CTrack* track : tracks)
+        media->DeleteTrack(track->TrackIndex());
+    SetCurrentTrack(nullptr, -1);
+    Refill();
+    AfterTrackChange();
+}
+
+void CMediaView::OnEditTrack() {
+    CMedia* media = m_Doc.CurrentMedia();
+    if (!media || !m_pCurrentTrack) return;
+    CTrackDialogValues values;
+    values.indexText = ui::FormatIndex(m_pCurrentTrack->TrackIndex());
+    values.title = std::string(m_pCurrentTrack->Title());
+    values.length = m_pCurrentTrack->Length();
+    values.interpreter = m_pCurrentTrack->InterpreterIndex();
+    if (!m_Prompts.RunTrackDialog(this, m_Doc.Catalogue(), values)) return;
+    const CTrack* track = media->EditTrack(values.title, values.length, values.interpreter,
+                                           m_pCurrentTrack->TrackIndex());
+    if (!track) return;
+    SetCurrentTrack(track, m_Model.RowOf(track));
+    m_Model.RefreshTrack(track);
+    AfterTrackChange();
+}
+
+void CMediaView::OnReorder(bool up) {
+    CMedia* media = m_Doc.CurrentMedia();
+    if (!media || !m_pCurrentTrack) return;
+    const std::uint32_t index = m_pCurrentTrack->TrackIndex();
+    if (up ? index < 2 : index == media->TrackCount()) return;
+    const int row = m_nCurrentRow + (up ? -1 : 1);
+    media->MoveTrack(index, up);
+    Refill();
+    SelectRow(row);
+    AfterTrackChange();
+}
+
+void CMediaView::SelectTrack(const CTrack* track) {
+    setFocus(Qt::OtherFocusReason);
+    const int row = m_Model.RowOf(track);
+    if (row >= 0) SelectRow(row);
+    emit StateChanged();
+}

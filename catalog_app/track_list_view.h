@@ -1,0 +1,58 @@
+#pragma once
+
+#include "list_pane.h"
+#include "track_list_model.h"
+
+#include "catalog/update_hint.h"
+
+#include <cstdint>
+
+class CMELVARADoc;
+class CPrompts;
+
+/// The track pane: the tracks of the document's current medium in track order. Its own
+/// selection is the current track.
+class CMediaView : public CListPane, public CDocView {
+    Q_OBJECT
+public:
+    CMediaView(CMELVARADoc& doc, CPrompts& prompts, QWidget* parent = nullptr);
+    ~CMediaView() override;
+
+    void OnUpdate(CDocView* sender, UpdateHint hint, CMedia* record) override;
+
+    /// Asks for a new track and adds it at position (1-based; TRACK_APPEND for the end).
+    void OpenTrackDialog(std::uint32_t position);
+    void OnInsertTrack();
+    void OnDeleteTrack();
+    void OnEditTrack();
+    /// Up exchanges the current track with its predecessor, down with its successor.
+    void OnReorder(bool up);
+    /// Selects the track's row (a search hit); nothing when no row shows it.
+    void SelectTrack(const CTrack* track);
+
+    bool HasCurrentTrack() const { return m_nCurrentRow != -1; }
+    const CTrack* CurrentTrack() const { return m_pCurrentTrack; }
+    int CurrentRow() const { return m_nCurrentRow; }
+    const CTrackListModel& Model() const { return m_Model; }
+
+signals:
+    /// The current track changed or tracks were changed.
+    void StateChanged();
+    /// Tracks of the medium were added, changed or removed, so its total changed.
+    void TracksChanged(const CMedia* media);
+
+private:
+    void OnSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+    void Refill();
+    void Empty();
+    void SetCurrentTrack(const CTrack* track, int row);
+    void AfterTrackChange();
+
+    CMELVARADoc& m_Doc;
+    CPrompts& m_Prompts;
+    CTrackListModel m_Model;
+    const CTrack* m_pCurrentTrack = nullptr;
+    int m_nCurrentRow = -1;
+    std::uint32_t m_nLastInterpreter = 0;
+    bool m_bRefilling = false;
+};

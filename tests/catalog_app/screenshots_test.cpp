@@ -1,0 +1,67 @@
+#include "catalog_app/interpreter_list_dialog.h"
+#include "catalog_app/main_frame.h"
+#include "catalog_app/media_list_view.h"
+#include "catalog_app/media_sheet.h"
+#include "catalog_app/prompts.h"
+#include "catalog_app/track_info_dialog.h"
+#include "catalog_app/track_list_view.h"
+
+#include <QTabWidget>
+
+#include "catalog/catalogue.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Pictures of the windows over the sample catalogue, to look at; taken only when
+// KORVEL_SCREENSHOT_DIR names a folder.
+TEST(Screenshots, MainWindowAndDialogs) {
+    const QString folder = qEnvironmentVariable("KORVEL_SCREENSHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "set KORVEL_SCREENSHOT_DIR to take screenshots";
+    const QDir out(folder);
+    CDialogPrompts prompts;
+    CMainFrame frame(&prompts);
+    frame.resize(1100, 700);
+    frame.show();
+    ASSERT_TRUE(
+        frame.OpenCatalogue(QStringLiteral(KORVEL_TEST_DATA_DIR "/../../examples/sample.mvr")));
+    const CMedia* first =
+        frame.MediaPane()->Model().MediaAt(frame.MediaPane()->Model().rowCount() - 1);
+    frame.SelectMedium(first);
+    frame.SelectTrack(frame.TrackPane()->Model().TrackAt(1));
+    QTest::qWait(50);
+    EXPECT_TRUE(frame.grab().save(out.filePath(QStringLiteral("main_window.png"))));
+
+    CMediaSheet sheet(&frame);
+    CMediaSheetValues values;
+    values.indexText = QStringLiteral("000000");
+    values.totalText = QStringLiteral("38:38");
+    values.trackCountText = QStringLiteral("4");
+    values.title1 = std::string(first->Title1());
+    values.title2 = std::string(first->Title2());
+    values.creationTime = first->CreationTime();
+    values.mediaType = first->MediaType();
+    values.information = first->Information();
+    sheet.SetValues(values);
+    sheet.show();
+    EXPECT_TRUE(sheet.grab().save(out.filePath(QStringLiteral("media_sheet.png"))));
+    sheet.Pages()->setCurrentIndex(1);
+    EXPECT_TRUE(sheet.grab().save(out.filePath(QStringLiteral("media_sheet_information.png"))));
+
+    CTrackInfoDlg track(frame.Document().Catalogue(), &frame);
+    track.SetValues({QStringLiteral("000002"), "Blue Tide", 645, 0});
+    track.show();
+    EXPECT_TRUE(track.grab().save(out.filePath(QStringLiteral("track_dialog.png"))));
+
+    CInterpreterListDlg list(frame.Document(), prompts, &frame);
+    list.MarkDeleted(2);
+    list.MarkRenamed(3, QStringLiteral("Jonas Weber Trio"));
+    list.show();
+    EXPECT_TRUE(list.grab().save(out.filePath(QStringLiteral("interpreter_list.png"))));
+}
+
+} // namespace

@@ -1,0 +1,14 @@
+#include <QApplication>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    // Settings go to a throw-away test location, never the user's own.
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Korvel-Software-Test"));
+    QCoreApplication::setApplicationName(QStringLiteral("MELVARA"));
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
