@@ -4,16 +4,25 @@
 
 namespace emf {
 
-QRegion RegionOf(const QPainterPath& device) {
+QRegion RegionOf(const DcCore& dc, const QPainterPath& device) {
+    const QPaintDevice* d = dc.device();
+    const QRectF extent = d ? QRectF(-64, -64, d->width() + 128.0, d->height() + 128.0) : QRectF();
+    QPainterPath shape = device;
+    if (!extent.contains(device.boundingRect())) {
+        QPainterPath box;
+        box.addRect(extent);
+        shape = device.intersected(box);
+        shape.setFillRule(device.fillRule());
+    }
     // The fill polygon joins the subpaths by edges that cancel out under either rule.
-    return QRegion(device.toFillPolygon().toPolygon(), device.fillRule());
+    return QRegion(shape.toFillPolygon().toPolygon(), shape.fillRule());
 }
 
 namespace {
 
 // "No clip" stands for the whole device; regions combine against its extent.
-QRegion Everything(DcCore& dc) {
-    const QPaintDevice* d = dc.painter().device();
+QRegion Everything(const DcCore& dc) {
+    const QPaintDevice* d = dc.device();
     return QRegion(d ? QRect(0, 0, d->width(), d->height()) : QRect());
 }
 

@@ -19,6 +19,10 @@ DcCore::DcCore(QPainter& painter) : m_painter(&painter), m_caps(ReadDeviceCaps(p
     state.palette = StockObjectAt(DEFAULT_PALETTE);
 }
 
+QPaintDevice* DcCore::device() const {
+    return m_painter->device();
+}
+
 int DcCore::Save() {
     saved.push_back(state);
     return int(saved.size());

@@ -21,6 +21,7 @@ public:
     explicit DcCore(QPainter& painter);
 
     QPainter& painter() { return *m_painter; }
+    QPaintDevice* device() const;
     const DeviceCaps& caps() const { return m_caps; }
 
     DcState state;

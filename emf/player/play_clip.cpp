@@ -15,7 +15,7 @@ QRegion DeviceRect(const DcCore& dc, const QRectF& logical) {
     QPainterPath p;
     p.addPolygon(dc.ToDevice().map(QPolygonF(logical.normalized())));
     p.closeSubpath();
-    return RegionOf(p);
+    return RegionOf(dc, p);
 }
 
 QPainterPath DevicePathOf(const DcCore& dc, const QRegion& logical) {
@@ -77,7 +77,7 @@ bool ExtSelectClipRgn(Playback& pb, ByteReader& r) {
     if (!rgn) return false;
     QPainterPath p;
     p.addRegion(*rgn);
-    return CombineClip(pb.dc, RegionOf(pb.dc.base.map(p)), mode);
+    return CombineClip(pb.dc, RegionOf(pb.dc, pb.dc.base.map(p)), mode);
 }
 
 bool FillRgn(Playback& pb, ByteReader& r) {

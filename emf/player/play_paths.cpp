@@ -98,7 +98,7 @@ bool SelectClipPath(Playback& pb, ByteReader& r) {
     QPainterPath* path = ReadyPath(pb.dc);
     if (!r.ok() || !path) return false;
     path->setFillRule(pb.dc.state.polyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
-    const QRegion region = RegionOf(*path);
+    const QRegion region = RegionOf(pb.dc, *path);
     DiscardPath(pb.dc);
     return CombineClip(pb.dc, region, mode);
 }

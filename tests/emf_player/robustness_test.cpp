@@ -54,6 +54,23 @@ TEST(Robustness, RestoreBeyondTheSaveStackAndUnknownTypesAreIgnored) {
     EXPECT_EQ(Rgb(Play(b), 20, 20), kRed);
 }
 
+TEST(Robustness, HugeClipShapesAreCutToTheDeviceFirst) {
+    EmfBuilder b = RedFill();
+    b.AddRecord(EMR_BEGINPATH, {});
+    b.AddRecord(EMR_POLYGON, PackParams(RectL{}, 3u, PointL{-1000000000, -1000000000},
+                                        PointL{1000000000, -1000000000}, PointL{0, 1000000000}));
+    b.AddRecord(EMR_ENDPATH, {});
+    b.AddRecord(EMR_SELECTCLIPPATH, PackParams(1u));
+    b.AddRecord(EMR_INTERSECTCLIPRECT,
+                PackParams(RectL{-2000000000, -2000000000, 2000000000, 2000000000}));
+    b.Rectangle({10, 10, 90, 90});
+    QElapsedTimer t;
+    t.start();
+    const QImage img = Play(b);
+    EXPECT_LT(t.elapsed(), 1000); // a region of the whole shape would take gigabytes
+    EXPECT_EQ(Rgb(img, 50, 50), kRed);
+}
+
 TEST(Robustness, EveryCorpusFilePlaysQuickly) {
     const QString dir = QStringLiteral(KORVEL_CORPUS_DIR);
     if (!QDir(dir).exists()) GTEST_SKIP() << "no corpus folder at " << dir.toStdString();
