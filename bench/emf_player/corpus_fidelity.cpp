@@ -70,6 +70,7 @@ void Report(std::vector<Result>& results, const QString& outDir) {
 } // namespace
 
 int main(int argc, char** argv) {
+    emf::corpus::UseOffscreenUnlessSet();
     QGuiApplication app(argc, argv);
     if (emf::corpus::Folder().isEmpty()) {
         std::puts("no corpus folder: nothing to score");

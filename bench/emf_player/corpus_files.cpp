@@ -8,6 +8,10 @@
 
 namespace emf::corpus {
 
+void UseOffscreenUnlessSet() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 QString Folder() {
     const QString dir = QStringLiteral(KORVEL_CORPUS_DIR);
     return QDir(dir).exists() ? dir : QString();

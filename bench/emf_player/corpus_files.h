@@ -14,6 +14,10 @@ struct Entry {
     QString format; ///< EMF, WMF-placeable, WMF-plain
 };
 
+/// Chooses Qt's offscreen platform unless QT_QPA_PLATFORM says otherwise: the tools run
+/// without a display. Call before the application object is made.
+void UseOffscreenUnlessSet();
+
 /// The corpus folder, or an empty string when it is not there.
 QString Folder();
 /// The files MANIFEST.tsv lists.

@@ -75,6 +75,7 @@ BENCHMARK(BM_Play100kRecords)->Unit(benchmark::kMillisecond)->Iterations(3);
 } // namespace
 
 int main(int argc, char** argv) {
+    emf::corpus::UseOffscreenUnlessSet();
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

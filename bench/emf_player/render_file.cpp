@@ -9,6 +9,7 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    emf::corpus::UseOffscreenUnlessSet();
     QGuiApplication app(argc, argv);
     if (argc < 3) {
         std::fputs("usage: emf_render FILE OUT.png [WIDTH]\n", stderr);
