@@ -25,9 +25,10 @@ CInterpreterTable::CInterpreterTable(QWidget* parent) : QTreeWidget(parent) {
     setAllColumnsShowFocus(true);
     setSelectionMode(SingleSelection);
     setHeaderLabels({QStringLiteral("Index"), QStringLiteral("Name")});
+    // The index column also holds the row mark image of the interpreter list.
     const QFontMetrics metrics = fontMetrics();
     setColumnWidth(0, std::max(2 * metrics.horizontalAdvance(QStringLiteral("Index")),
-                               metrics.horizontalAdvance(QStringLiteral("000000")) + 24));
+                               metrics.horizontalAdvance(QStringLiteral("000000")) + 44));
     setColumnWidth(1, 8 * metrics.horizontalAdvance(QStringLiteral("Name")));
     header()->setSectionsClickable(true);
     connect(header(), &QHeaderView::sectionClicked, this,

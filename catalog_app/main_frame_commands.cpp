@@ -7,23 +7,10 @@
 #include "track_list_view.h"
 #include "ui_text.h"
 
-#include "common/version_info.h"
+#include "common/about_box.h"
 
-#include <QMessageBox>
 #include <QStatusBar>
 #include <QToolBar>
-
-namespace {
-
-QString VersionText(std::uint32_t ms, std::uint32_t ls) {
-    return QStringLiteral("%1.%2.%3.%4")
-        .arg(ms >> 16)
-        .arg(ms & 0xFFFF)
-        .arg(ls >> 16)
-        .arg(ls & 0xFFFF);
-}
-
-} // namespace
 
 void CMainFrame::connectFileActions() {
     const CFrameActions& a = m_Actions;
@@ -88,11 +75,9 @@ void CMainFrame::editInterpreterList() {
 }
 
 void CMainFrame::about() {
-    CFileVersionInfo info;
-    info.Load();
-    QMessageBox::about(
-        this, QStringLiteral("About Korvel-Software Melvara"),
-        QStringLiteral("Korvel-Software Melvara\nFile version %1, product version %2")
-            .arg(VersionText(info.GetFileVersionMS(), info.GetFileVersionLS()),
-                 VersionText(info.GetProductVersionMS(), info.GetProductVersionLS())));
+    CAboutBox box(QStringLiteral("About Korvel-Software Melvara"),
+                  QStringLiteral("Korvel-Software Melvara, file version %1.%2.%3.%4\n"
+                                 "Product version %5.%6.%7.%8"),
+                  this);
+    box.exec();
 }
