@@ -22,6 +22,8 @@ DocumentBuilder::DocumentBuilder(QTextDocument& doc, const FontTable& fonts,
     m_cursor.beginEditBlock();
 }
 
+DocumentBuilder::~DocumentBuilder() { m_cursor.endEditBlock(); }
+
 void DocumentBuilder::pushBytes(std::string_view bytes, const CharState& chars,
                                 const ParaState& para) {
     prepare(chars, para);

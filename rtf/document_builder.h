@@ -19,6 +19,10 @@ class DocumentBuilder {
 public:
     DocumentBuilder(QTextDocument& doc, const FontTable& fonts, const ColorTable& colors,
                     const DocumentInfo& info);
+    /// Closes the edit block opened for the inserts, so the document reports changes again.
+    ~DocumentBuilder();
+    DocumentBuilder(const DocumentBuilder&) = delete;
+    DocumentBuilder& operator=(const DocumentBuilder&) = delete;
 
     /// Appends 8-bit text in the code page of chars' font; control bytes other than tab are
     /// dropped.

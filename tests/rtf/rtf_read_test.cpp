@@ -248,5 +248,17 @@ TEST(RtfRead, ReplacesContentAndLeavesTheDocumentUnmodified) {
     EXPECT_TRUE(doc.isUndoRedoEnabled());
 }
 
+TEST(RtfRead, EditsAfterReadingAreSeen) {
+    QTextDocument doc;
+    ASSERT_TRUE(rtf::Read(QByteArray(R"({\rtf1 Liner \b notes\b0 .\par})"), doc));
+    int changes = 0;
+    QObject::connect(&doc, &QTextDocument::contentsChanged, [&changes] { ++changes; });
+    QTextCursor cursor(&doc);
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText("More");
+    EXPECT_GT(changes, 0);
+    EXPECT_TRUE(doc.isModified());
+}
+
 } // namespace
 } // namespace rtf::test
