@@ -1,6 +1,7 @@
 #include "command_line.h"
 #include "main_frame.h"
 
+#include "catalog_app/form_settings.h"
 #include "common/version_info.h"
 
 #include <QApplication>
@@ -42,8 +43,16 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName(QStringLiteral("Korvel-Software"));
     QCoreApplication::setApplicationName(QStringLiteral("MELVARA"));
     QGuiApplication::setDesktopFileName(QStringLiteral("melvara"));
-    CMainFrame frame;
-    if (!request.file.isEmpty()) frame.OpenCatalogue(request.file);
-    frame.show();
-    return app.exec();
+    // The print settings live for the whole run and go back to the store at a normal exit.
+    CFormSettings formSettings;
+    formSettings.LoadFormSettings();
+    int result = 0;
+    {
+        CMainFrame frame;
+        if (!request.file.isEmpty()) frame.OpenCatalogue(request.file);
+        frame.show();
+        result = app.exec();
+    }
+    formSettings.SaveFormSettings();
+    return result;
 }
