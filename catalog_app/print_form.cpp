@@ -4,6 +4,7 @@
 #include "catalog/min_sec_length.h"
 #include "emf/record_types.h"
 
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -89,6 +90,18 @@ std::optional<LetterRule> RuleFor(std::uint8_t letter) {
     default:
         return std::nullopt;
     }
+}
+
+// The text's printed width in units of 1/600 inch, the unit the clipping arithmetic is
+// made for. Forms drawn in other logical units (a drawing program's 0.01 mm, say) would
+// otherwise be clipped to a fraction of the configured width.
+std::uint32_t PrintedWidth(const emf::DeviceContext& dc, const std::string& text) {
+    emf::SizeL size;
+    const int dpi = dc.GetDeviceCaps(emf::LOGPIXELSX);
+    if (!dc.GetTextExtentPoint32A(text, size) || dpi <= 0) return 0;
+    const QPointF extent = dc.LPtoDP(QPointF(size.cx, 0)) - dc.LPtoDP(QPointF(0, 0));
+    const double pixels = std::hypot(extent.x(), extent.y());
+    return static_cast<std::uint32_t>(std::min(pixels * 600 / dpi, 4e9));
 }
 
 } // namespace
@@ -241,12 +254,7 @@ CPrintForm::ClipText(PlaceholderKind kind, std::string text,
 void CPrintForm::DrawPlaceholder(emf::DeviceContext& dc, const emf::RecordView& record,
                                  const FormText& placeholder) const {
     const auto t = ReadEmrText(record);
-    const std::string text =
-        ClipText(placeholder.kind, placeholder.text, [&dc](const std::string& s) {
-            emf::SizeL size;
-            return dc.GetTextExtentPoint32A(s, size)
-                       ? static_cast<std::uint32_t>(std::max(0, size.cx))
-                       : 0u;
-        });
+    const std::string text = ClipText(placeholder.kind, placeholder.text,
+                                      [&dc](const std::string& s) { return PrintedWidth(dc, s); });
     dc.ExtTextOutA(t->reference.x, t->reference.y, t->options, &t->rect, text);
 }

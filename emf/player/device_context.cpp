@@ -147,6 +147,10 @@ bool DeviceContext::ExtTextOutA(int x, int y, std::uint32_t options, const RectL
     return true;
 }
 
+QPointF DeviceContext::LPtoDP(QPointF logical) const {
+    return m_core->ToDevice().map(logical);
+}
+
 bool DeviceContext::GetTextExtentPoint32A(std::string_view text, SizeL& size) const {
     const QSizeF s = MeasureText(*m_core, QString::fromStdU16String(FromCp1252(text)));
     size = SizeL{int(std::lround(s.width())), int(std::lround(s.height()))};

@@ -6,6 +6,7 @@
 #include "emf/player/gdi_types.h"
 
 #include <QPoint>
+#include <QPointF>
 #include <memory>
 #include <string_view>
 
@@ -78,6 +79,9 @@ public:
     /// GetTextExtentPoint32A: the size of the Windows-1252 text in the current font, in
     /// logical units; agrees with what ExtTextOutA draws.
     bool GetTextExtentPoint32A(std::string_view text, SizeL& size) const;
+
+    /// LPtoDP: a point in logical units as device pixels, under the current mapping.
+    QPointF LPtoDP(QPointF logical) const;
 
     /// The player's internal state; for the record handlers.
     DcCore& Core() { return *m_core; }

@@ -203,6 +203,44 @@ TEST_F(PrintFormPlayTest, TextsAreReplacedDroppedOrPlayed) {
     EXPECT_NE(Play(WriteForm(u"#Z01", true)).pixelColor(14, 14), QColor(Qt::white));
 }
 
+TEST_F(PrintFormPlayTest, ClippedTextKeepsToItsWidthInMillimetres) {
+    medium->EditTrack(std::string(60, 'W'), 100, 0, 1);
+    EnableClipping(TrackTitleKind, 20);
+    emf::EmfBuilder b;
+    b.SetFrame({0, 0, 10000, 2000}); // 100 mm x 20 mm
+    emf::LogFontW font;
+    font.height = -10;
+    font.faceName = u"Liberation Sans";
+    b.ExtCreateFontIndirectW(1, font);
+    b.SelectObject(1);
+    b.SetBkMode(1);
+    b.ExtTextOutW({0, 10}, u"#N01");
+    const auto bytes = b.Build();
+    const std::string path = dir.filePath("clip.emf").toStdString();
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+
+    CPrintForm form(settings);
+    ASSERT_TRUE(form.LoadForm(path));
+    form.BindMedium(doc);
+    // 200 dpi: the form's 100 mm are 787 pixels.
+    QImage image(800, 160, QImage::Format_RGB32);
+    image.setDotsPerMeterX(7874);
+    image.setDotsPerMeterY(7874);
+    image.fill(Qt::white);
+    {
+        emf::DeviceContext dc(&image);
+        form.PlayForm(dc, QRect(0, 0, 787, 157));
+    }
+    int right = -1;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 128) right = x;
+    const double mm = (right + 1) * 25.4 / 200;
+    EXPECT_GT(mm, 12.0);
+    EXPECT_LE(mm, 21.0);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
