@@ -7,7 +7,8 @@
 
 namespace emf {
 
-DcCore::DcCore(QPainter& painter) : m_painter(&painter), m_caps(ReadDeviceCaps(painter.device())) {
+DcCore::DcCore(QPainter& painter)
+    : m_painter(&painter), m_caps(ReadDeviceCaps(painter.device(), painter.paintEngine())) {
     // What the caller set on the painter (a view's scroll offset, a paint event's clip)
     // stays in force under the context's own mapping and clipping.
     base = painter.worldTransform();

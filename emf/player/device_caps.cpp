@@ -59,7 +59,7 @@ void ReadPageLayout(const QPageLayout& layout, DeviceCaps& caps) {
 
 } // namespace
 
-DeviceCaps ReadDeviceCaps(QPaintDevice* device) {
+DeviceCaps ReadDeviceCaps(QPaintDevice* device, const QPaintEngine* engine) {
     DeviceCaps caps;
     if (!device) return caps;
     caps.logPixelsX = device->logicalDpiX();
@@ -70,7 +70,6 @@ DeviceCaps ReadDeviceCaps(QPaintDevice* device) {
     caps.vertSize = device->heightMM();
     if (auto* paged = dynamic_cast<QPagedPaintDevice*>(device))
         ReadPageLayout(paged->pageLayout(), caps);
-    QPaintEngine* engine = device->paintEngine();
     caps.rasterOps = engine && engine->hasFeature(QPaintEngine::RasterOpModes);
     return caps;
 }

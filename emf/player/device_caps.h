@@ -2,6 +2,7 @@
 // Device capabilities read once from a paint device.
 
 class QPaintDevice;
+class QPaintEngine;
 
 namespace emf {
 
@@ -18,7 +19,8 @@ struct DeviceCaps {
 };
 
 /// Reads the capabilities: a QPrinter from its page layout, an image from its dots per
-/// metre, any other device from its metrics.
-DeviceCaps ReadDeviceCaps(QPaintDevice* device);
+/// metre, any other device from its metrics; raster operations from the painter's engine
+/// (asking a widget for its engine outside painting is refused).
+DeviceCaps ReadDeviceCaps(QPaintDevice* device, const QPaintEngine* engine);
 
 } // namespace emf
