@@ -241,6 +241,29 @@ TEST_F(PrintFormPlayTest, ClippedTextKeepsToItsWidthInMillimetres) {
     EXPECT_LE(mm, 21.0);
 }
 
+// The sample form was drawn as SVG and saved as EMF by LibreOffice Draw: a real drawing
+// program's records, logical units and fonts.
+TEST_F(PrintFormPlayTest, FormFromADrawingProgramShowsTheCataloguesTexts) {
+    CPrintForm form(settings);
+    ASSERT_TRUE(form.LoadForm(KORVEL_EXAMPLES_DIR "/forms/cd_label.emf"));
+    form.BindMedium(doc);
+    const auto& frame = form.Header()->rclFrame;
+    EXPECT_NEAR((frame.right - frame.left) / 100.0, 113, 8); // about 120 x 60 mm as drawn
+    QImage image(600, 300, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        emf::DeviceContext dc(&image);
+        ASSERT_NE(form.PlayForm(dc, QRect(0, 0, 600, 280)), 0);
+    }
+    // The title bar is drawn and white text (the title placeholder) sits on it.
+    int whiteInBar = 0;
+    for (int x = 10; x < 300; ++x)
+        for (int y = 5; y < 50; ++y)
+            whiteInBar += qGray(image.pixel(x, y)) > 200;
+    EXPECT_GT(whiteInBar, 50);
+    EXPECT_LT(qGray(image.pixel(590, 20)), 100); // dark bar colour at the far right
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
