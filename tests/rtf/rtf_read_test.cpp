@@ -128,6 +128,9 @@ struct UnicodeCase {
     const char16_t* text;
 };
 
+// Names the case by its RTF, not by its bytes in memory, so test names stay the same.
+void PrintTo(const UnicodeCase& c, std::ostream* os) { *os << c.rtf; }
+
 class RtfUnicode : public testing::TestWithParam<UnicodeCase> {};
 
 TEST_P(RtfUnicode, SkipsTheFallbackOfEachCharacter) {
