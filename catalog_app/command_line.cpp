@@ -11,8 +11,14 @@ StartRequest ParseCommandLine(const QStringList& arguments, const QString& versi
     const QCommandLineOption versionOption(
         QStringList{QStringLiteral("v"), QStringLiteral("version")},
         QStringLiteral("Show the version and end."));
+    const QCommandLineOption search(
+        QStringLiteral("search"),
+        QStringLiteral("Print the hits of a search in FILE without a window, one per line, the "
+                       "columns of the search pane separated by tabs."),
+        QStringLiteral("text"));
     parser.addOption(help);
     parser.addOption(versionOption);
+    parser.addOption(search);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("Catalogue to open (*.mvr); a new one without."),
                                  QStringLiteral("[FILE]"));
@@ -33,6 +39,13 @@ StartRequest ParseCommandLine(const QStringList& arguments, const QString& versi
         request.message = QStringLiteral("Only one catalogue can be opened at a time.");
     } else if (!parser.positionalArguments().isEmpty()) {
         request.file = parser.positionalArguments().constFirst();
+    }
+    if (request.action == StartRequest::Action::Run && parser.isSet(search)) {
+        request.action =
+            request.file.isEmpty() ? StartRequest::Action::Fail : StartRequest::Action::Search;
+        request.searchText = parser.value(search);
+        if (request.file.isEmpty())
+            request.message = QStringLiteral("--search needs the catalogue to search.");
     }
     return request;
 }

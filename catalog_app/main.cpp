@@ -1,5 +1,6 @@
 #include "command_line.h"
 #include "main_frame.h"
+#include "search_command.h"
 
 #include "catalog_app/form_settings.h"
 #include "common/version_info.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <cstdio>
+#include <iostream>
 
 namespace {
 
@@ -37,6 +39,8 @@ int main(int argc, char** argv) {
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const StartRequest request = ParseCommandLine(arguments, FileVersion());
+    if (request.action == StartRequest::Action::Search)
+        return RunSearchCommand(request.searchText, request.file, std::cout, std::cerr);
     if (request.action != StartRequest::Action::Run) return AnswerWithoutWindow(request);
 
     QApplication app(argc, argv);

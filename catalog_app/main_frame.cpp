@@ -51,13 +51,15 @@ void CMainFrame::createPanes() {
     m_pInner = new QSplitter(Qt::Horizontal, m_pOuter);
     m_pMediaView = new CMELVARAView(m_Doc, m_Prompts, m_pInner);
     m_pTrackView = new CMediaView(m_Doc, m_Prompts, m_pInner);
-    m_pSearchView = new CSearchView(m_pOuter);
+    m_pSearchView = new CSearchView(m_Doc, m_Prompts, m_pOuter);
     m_pOuter->setChildrenCollapsible(false);
     m_pInner->setChildrenCollapsible(false);
     setCentralWidget(m_pOuter);
     connect(m_pMediaView, &CMELVARAView::StateChanged, this, &CMainFrame::UpdateCommandUi);
     connect(m_pTrackView, &CMediaView::StateChanged, this, &CMainFrame::UpdateCommandUi);
     connect(m_pTrackView, &CMediaView::TracksChanged, m_pMediaView, &CMELVARAView::RefreshMedia);
+    connect(m_pSearchView, &CSearchView::SelectMediumRequested, this, &CMainFrame::SelectMedium);
+    connect(m_pSearchView, &CSearchView::SelectTrackRequested, this, &CMainFrame::SelectTrack);
     connect(qApp, &QApplication::focusChanged, this, &CMainFrame::onFocusChanged);
 }
 

@@ -4,11 +4,13 @@
 #include "interpreter_list_dialog.h"
 #include "media_list_view.h"
 #include "prompts.h"
+#include "search_view.h"
 #include "track_list_view.h"
 #include "ui_text.h"
 
 #include "common/about_box.h"
 
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -45,6 +47,8 @@ void CMainFrame::connectPaneActions() {
     connect(a.trackInsert, &QAction::triggered, m_pTrackView, &CMediaView::OnInsertTrack);
     connect(a.trackDelete, &QAction::triggered, m_pTrackView, &CMediaView::OnDeleteTrack);
     connect(a.trackEdit, &QAction::triggered, m_pTrackView, &CMediaView::OnEditTrack);
+    connect(a.search, &QAction::triggered, this,
+            [this] { m_pSearchView->RunSearch(m_pSearchText->text()); });
     connect(a.interpreterEditList, &QAction::triggered, this, &CMainFrame::editInterpreterList);
     connect(a.interpreterClearUnused, &QAction::triggered, this, [this] {
         m_Doc.OnClearUnused();
@@ -64,7 +68,7 @@ void CMainFrame::connectWindowActions() {
     connect(a.nextPane, &QAction::triggered, this, [this] { activatePane(1); });
     connect(a.previousPane, &QAction::triggered, this, [this] { activatePane(-1); });
     // Commands nobody handles yet are unavailable.
-    for (QAction* idle : {a.filePrintSetup, a.settings, a.search})
+    for (QAction* idle : {a.filePrintSetup, a.settings})
         idle->setEnabled(false);
 }
 

@@ -1,15 +1,43 @@
 #pragma once
 
 #include "list_pane.h"
+#include "search_results_model.h"
 
-class QStandardItemModel;
+#include "catalog/update_hint.h"
 
-/// The lower pane: the hits of the last search, one row per medium and per track hit.
-class CSearchView : public CListPane {
+class CMELVARADoc;
+class CPrompts;
+
+/// The text shown when a search stopped at the capacity of the result block.
+QString SearchLimitMessage(std::uint32_t entries);
+
+/// The lower pane: the hits of the last search, medium hits first, then track hits. A
+/// double click (or Enter) on a hit asks for its medium, then its track, to be selected.
+class CSearchView : public CListPane, public CDocView {
     Q_OBJECT
 public:
-    explicit CSearchView(QWidget* parent = nullptr);
+    CSearchView(CMELVARADoc& doc, CPrompts& prompts, QWidget* parent = nullptr);
+    ~CSearchView() override;
+
+    /// Searches the catalogue for the text and shows the hits.
+    void RunSearch(const QString& text);
+    void OnUpdate(CDocView* sender, UpdateHint hint, CMedia* record) override;
+
+    const CSearchResultsModel& Model() const { return m_Model; }
+
+signals:
+    /// Posted, in this order, after a hit was chosen: its medium, then (for a track hit)
+    /// its track.
+    void SelectMediumRequested(const CMedia* media);
+    void SelectTrackRequested(const CTrack* track);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QStandardItemModel* m_pModel;
+    void OnActivated(const QModelIndex& index);
+
+    CMELVARADoc& m_Doc;
+    CPrompts& m_Prompts;
+    CSearchResultsModel m_Model;
 };

@@ -26,6 +26,19 @@ TEST(CommandLine, HelpAndVersionAnswerWithoutAWindow) {
     EXPECT_EQ(version.message, QStringLiteral("Melvara 0.9.2.2"));
 }
 
+TEST(CommandLine, SearchNeedsACatalogueAndIsInTheHelp) {
+    const StartRequest search =
+        Parse({QStringLiteral("--search"), QStringLiteral("gold"), QStringLiteral("a.mvr")});
+    EXPECT_EQ(search.action, StartRequest::Action::Search);
+    EXPECT_EQ(search.searchText, QStringLiteral("gold"));
+    EXPECT_EQ(search.file, QStringLiteral("a.mvr"));
+    EXPECT_EQ(Parse({QStringLiteral("--search="), QStringLiteral("a.mvr")}).action,
+              StartRequest::Action::Search);
+    EXPECT_EQ(Parse({QStringLiteral("--search"), QStringLiteral("gold")}).action,
+              StartRequest::Action::Fail);
+    EXPECT_TRUE(Parse({QStringLiteral("--help")}).message.contains(QStringLiteral("--search")));
+}
+
 TEST(CommandLine, UnknownOptionsAndTwoFilesAreRefused) {
     EXPECT_EQ(Parse({QStringLiteral("--bogus")}).action, StartRequest::Action::Fail);
     EXPECT_EQ(Parse({QStringLiteral("a.mvr"), QStringLiteral("b.mvr")}).action,

@@ -1,0 +1,40 @@
+#include "search_command.h"
+
+#include "search_results_model.h"
+#include "search_view.h"
+#include "ui_text.h"
+
+#include "catalog/catalogue.h"
+#include "catalog/catalogue_file.h"
+
+#include <QFile>
+
+namespace {
+
+void WriteRow(std::ostream& out, const CMedia& media, const CTrack* track,
+              const CInterpreterList& interpreters) {
+    out << SearchHitTexts(media, track, interpreters).join(QLatin1Char('\t')).toStdString() << '\n';
+}
+
+} // namespace
+
+int RunSearchCommand(const QString& text, const QString& path, std::ostream& out,
+                     std::ostream& err) {
+    CCatalogue catalogue;
+    const catalog::CatalogueStatus status =
+        catalog::LoadCatalogueFile(catalogue, QFile::encodeName(path).toStdString());
+    if (!status.ok()) {
+        err << "melvara: " << path.toStdString() << ": " << status.Message() << '\n';
+        return 1;
+    }
+    const SearchResults& results = catalogue.Search(ui::ToAnsi(text));
+    if (results.mediaHitCount == SEARCH_HIT_LIMIT || results.trackHitCount == SEARCH_HIT_LIMIT)
+        err << SearchLimitMessage(results.mediaHitCount + results.trackHitCount).toStdString()
+            << '\n';
+    for (std::uint32_t i = 0; i < results.mediaHitCount; ++i)
+        WriteRow(out, *results.mediaHits[i], nullptr, catalogue.Interpreters());
+    for (std::uint32_t j = 0; j < results.trackHitCount; ++j)
+        WriteRow(out, *results.trackHitMedia[j], results.trackHits[j], catalogue.Interpreters());
+    out.flush();
+    return 0;
+}
