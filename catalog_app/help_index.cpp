@@ -10,7 +10,7 @@ CHelpIndex::CHelpIndex(QStringList folders, Opener opener)
 QStringList CHelpIndex::DefaultFolders() {
     const QDir bin(QCoreApplication::applicationDirPath());
     return {bin.filePath(QStringLiteral("help")),
-            bin.filePath(QStringLiteral("../share/melvara/help"))};
+            bin.filePath(QStringLiteral(KORVEL_HELP_FROM_BIN))};
 }
 
 bool CHelpIndex::Open() {

@@ -20,9 +20,13 @@ constexpr const char* kUsage =
     "  --info FILE             print the file information, one \"label<TAB>value\" a line\n"
     "  --records FILE          print every record: position, type name, ID, size\n"
     "  --convert FILE OUT.emf  write the enhanced metafile that FILE loads as\n"
-    "  --render FILE --png OUT [--width N]\n"
-    "  --render FILE --bmp OUT [--width N]\n"
-    "                          draw the picture N pixels wide (800 unless given)\n"
+    "  --render FILE --png OUT [--width N | --size N]\n"
+    "  --render FILE --bmp OUT [--width N | --size N]\n"
+    "                          draw the picture N pixels wide (800 unless given), or\n"
+    "                          N pixels along its longest side\n"
+    "  --render FILE --svg OUT\n"
+    "  --render FILE --pdf OUT draw the picture at its own size as SVG or PDF\n"
+    "  --render ... --timeout S  give up after S seconds, leaving no output file\n"
     "  --help                  print this text\n"
     "  --version               print the version\n";
 
