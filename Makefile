@@ -3,7 +3,7 @@ BUILD ?= build
 GENERATOR := -G Ninja
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all bootstrap build run test bench fuzz sanitize clean
+.PHONY: all bootstrap build run test bench fuzz sanitize install package clean
 
 all: build
 
@@ -24,6 +24,15 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+
+# `sudo make install` (PREFIX=/usr/local unless given; DESTDIR is honoured for staging).
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package of both programs, $(BUILD)/melvara_VERSION_ARCH.deb.
+package: build
+	cd $(BUILD) && cpack
 
 # AddressSanitizer and UndefinedBehaviorSanitizer over the whole test suite.
 sanitize: bootstrap

@@ -19,10 +19,8 @@ foreach(program Melvara Kelvane)
   install(FILES ${file} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endforeach()
 
-# The thumbnailer names the installed program, since file managers run it from any folder.
-configure_file(${KORVEL_DESKTOP_DIR}/kelvane.thumbnailer.in
-               ${CMAKE_BINARY_DIR}/desktop/kelvane.thumbnailer @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/desktop/kelvane.thumbnailer
+# Like the desktop entries, the thumbnailer finds the program on the PATH.
+install(FILES ${KORVEL_DESKTOP_DIR}/kelvane.thumbnailer
         DESTINATION ${CMAKE_INSTALL_DATADIR}/thumbnailers)
 
 # Icons: each SVG as drawn, and PNGs of the usual sizes rendered from it at build time.
@@ -51,3 +49,20 @@ korvel_icon(melvara apps)
 korvel_icon(kelvane apps)
 korvel_icon(application-x-melvara-catalogue mimetypes)
 install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+
+# A direct install refreshes the desktop's caches, as the Debian package's triggers do; staged
+# installs (DESTDIR, CPack) leave that to the package manager.
+install(CODE [[
+  if(NOT DEFINED ENV{DESTDIR})
+    set(share "${CMAKE_INSTALL_PREFIX}/share")
+    foreach(refresh "update-mime-database;${share}/mime"
+                    "update-desktop-database;-q;${share}/applications"
+                    "gtk-update-icon-cache;-q;-t;${share}/icons/hicolor")
+      list(POP_FRONT refresh tool)
+      find_program(found_${tool} ${tool})
+      if(found_${tool})
+        execute_process(COMMAND ${found_${tool}} ${refresh} RESULT_VARIABLE ignored)
+      endif()
+    endforeach()
+  endif()
+]])

@@ -16,7 +16,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KORVEL_WEB_URL})
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-wayland")
 # dpkg runs the triggers of the desktop, MIME and icon caches; no maintainer scripts needed.
 
 # What Debian's policy wants in every package's documentation folder.
@@ -28,5 +28,8 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/desktop/changelog.gz
   DEPENDS ${CMAKE_SOURCE_DIR}/resources/desktop/changelog)
 add_custom_target(package_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/desktop/changelog.gz)
 install(FILES ${CMAKE_BINARY_DIR}/desktop/changelog.gz DESTINATION ${KORVEL_DOC_DIR})
+
+install(FILES ${CMAKE_SOURCE_DIR}/resources/desktop/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME ${CPACK_PACKAGE_NAME})
 
 include(CPack)

@@ -1,0 +1,130 @@
+// `cmake --install` into a temporary prefix, and the tree it leaves.
+
+#include "desktop_process.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class InstallTree : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(prefix.isValid());
+        const ProcessResult r =
+            RunProcess(KORVEL_CMAKE, {"--install", KORVEL_BUILD_DIR, "--prefix", prefix.path()});
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    }
+    QString Path(const QString& relative) const { return prefix.filePath(relative); }
+    QString Data(const QString& relative) const {
+        return Path(QStringLiteral(KORVEL_DATADIR "/") + relative);
+    }
+    // The files of one folder below the data folder, with a filter such as "*.desktop".
+    QStringList DataFiles(const QString& folder, const QString& filter) const {
+        QStringList files;
+        for (const QFileInfo& f : QDir(Data(folder)).entryInfoList({filter}, QDir::Files))
+            files << f.absoluteFilePath();
+        return files;
+    }
+    QTemporaryDir prefix;
+};
+
+TEST_F(InstallTree, ProgramsAndTheHelpPagesTheyLookFor) {
+    for (const char* program : {"melvara", "kelvane"}) {
+        const QFileInfo exe(Path(QStringLiteral(KORVEL_BINDIR "/") + program));
+        EXPECT_TRUE(exe.isFile() && exe.isExecutable()) << program;
+    }
+    // Melvara looks for its pages at this path from its own folder, wherever the prefix is.
+    const QDir bin(Path(KORVEL_BINDIR));
+    EXPECT_TRUE(QFileInfo(bin.filePath(KORVEL_HELP_FROM_BIN "/index.htm")).isFile());
+    EXPECT_FALSE(QString(KORVEL_HELP_FROM_BIN).startsWith('/'));
+}
+
+TEST_F(InstallTree, IconsInEverySizeOfTheHicolorTheme) {
+    const QStringList icons{"apps/melvara", "apps/kelvane",
+                            "mimetypes/application-x-melvara-catalogue"};
+    for (const QString& icon : icons) {
+        EXPECT_TRUE(QFileInfo(Data("icons/hicolor/scalable/" + icon + ".svg")).isFile())
+            << icon.toStdString();
+        for (const QString& size : QString(KORVEL_ICON_SIZES).split(',')) {
+            const QImage png(Data(QStringLiteral("icons/hicolor/%1x%1/%2.png").arg(size, icon)));
+            EXPECT_EQ(png.size(), QSize(size.toInt(), size.toInt()))
+                << icon.toStdString() << " " << size.toStdString();
+            EXPECT_TRUE(png.hasAlphaChannel());
+        }
+    }
+}
+
+TEST_F(InstallTree, DesktopEntriesAreValid) {
+    const QStringList entries = DataFiles("applications", "*.desktop");
+    ASSERT_EQ(entries.size(), 2);
+    if (!HaveTool("desktop-file-validate"))
+        GTEST_SKIP() << "desktop-file-validate is not installed";
+    const ProcessResult r = RunProcess("desktop-file-validate", entries);
+    EXPECT_EQ(r.exitCode, 0) << r.out.toStdString() << r.err.toStdString();
+    EXPECT_FALSE(r.out.contains("error")) << r.out.toStdString();
+}
+
+TEST_F(InstallTree, MetainfoIsValid) {
+    const QStringList files = DataFiles("metainfo", "*.metainfo.xml");
+    ASSERT_EQ(files.size(), 2);
+    if (!HaveTool("appstreamcli")) GTEST_SKIP() << "appstreamcli is not installed";
+    for (const QString& file : files) {
+        const ProcessResult r = RunProcess("appstreamcli", {"validate", "--no-net", file});
+        EXPECT_EQ(r.exitCode, 0) << r.out.toStdString() << r.err.toStdString();
+    }
+}
+
+// The MIME package's magic must be the bytes a real catalogue file starts with.
+TEST_F(InstallTree, CatalogueTypeIsKnownByNameAndSignature) {
+    QFile xml(Data("mime/packages/melvara.xml"));
+    ASSERT_TRUE(xml.open(QIODevice::ReadOnly));
+    QXmlStreamReader reader(&xml);
+    QString type, glob, magic;
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement) continue;
+        const auto a = reader.attributes();
+        if (reader.name() == u"mime-type") type = a.value("type").toString();
+        if (reader.name() == u"glob") glob = a.value("pattern").toString();
+        if (reader.name() == u"match" && a.value("offset") == u"0")
+            magic = a.value("value").toString();
+    }
+    ASSERT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    EXPECT_EQ(type, "application/x-melvara-catalogue");
+    EXPECT_EQ(glob, "*.mvr");
+    QFile sample(KORVEL_SOURCE_DIR "/examples/sample.mvr");
+    ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
+    QString expected;
+    for (const char byte : sample.read(4))
+        expected += QStringLiteral("\\x%1").arg(quint8(byte), 2, 16, QChar('0'));
+    EXPECT_EQ(magic, expected);
+    if (!HaveTool("update-mime-database")) return;
+    const ProcessResult r = RunProcess("update-mime-database", {Data("mime")});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    QFile compiled(Data("mime/magic"));
+    ASSERT_TRUE(compiled.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(compiled.readAll().contains("application/x-melvara-catalogue"));
+}
+
+TEST_F(InstallTree, ThumbnailerAndManualPages) {
+    QFile thumbnailer(Data("thumbnailers/kelvane.thumbnailer"));
+    ASSERT_TRUE(thumbnailer.open(QIODevice::ReadOnly));
+    const QString entry = QString::fromUtf8(thumbnailer.readAll());
+    EXPECT_TRUE(entry.startsWith("[Thumbnailer Entry]"));
+    EXPECT_TRUE(entry.contains("image/emf;") && entry.contains("image/wmf;"));
+    for (const char* program : {"melvara", "kelvane"}) {
+        const QString page = Path(QStringLiteral(KORVEL_MANDIR "/man1/%1.1.gz").arg(program));
+        const ProcessResult r = RunProcess("gzip", {"-dc", page});
+        ASSERT_EQ(r.exitCode, 0) << program;
+        EXPECT_TRUE(r.out.contains(QStringLiteral(".TH %1 \"1\"").arg(QString(program).toUpper())));
+        EXPECT_TRUE(r.out.contains("\\-\\-version")) << program;
+    }
+}
+
+} // namespace

@@ -1,0 +1,90 @@
+// The thumbnailer entry's command line, run as a file manager runs it.
+
+#include "desktop_process.h"
+
+#include "emf/emf_builder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class Thumbnailer : public ::testing::Test {
+protected:
+    // The Exec line with %i, %o and %s filled in; its program is the built kelvane, since
+    // the entry names the one on the PATH.
+    ProcessResult Thumbnail(const QString& input, int size) {
+        QFile entry(KORVEL_SOURCE_DIR "/resources/desktop/kelvane.thumbnailer");
+        EXPECT_TRUE(entry.open(QIODevice::ReadOnly));
+        QStringList args;
+        for (const QString& line : QString::fromUtf8(entry.readAll()).split('\n'))
+            if (line.startsWith("Exec=")) args = line.mid(5).split(' ', Qt::SkipEmptyParts);
+        EXPECT_FALSE(args.isEmpty());
+        if (args.isEmpty()) return {};
+        args.removeFirst();
+        for (QString& arg : args)
+            arg = arg == "%i"   ? input
+                  : arg == "%o" ? Output()
+                  : arg == "%s" ? QString::number(size)
+                                : arg;
+        return RunProcess(KELVANE_EXE, args);
+    }
+    QString Output() const { return dir.filePath("thumbnail.png"); }
+    QString Write(const char* name, const std::vector<std::byte>& bytes) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+        return file.fileName();
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(Thumbnailer, CorpusPictureFitsTheRequestedSize) {
+    const QString file = CorpusFile("kakwa-libemf2svg/emf/test-001.emf");
+    if (file.isEmpty()) GTEST_SKIP() << "../shared/corpus is not here";
+    const ProcessResult r = Thumbnail(file, 256);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QImage png(Output(), "PNG");
+    EXPECT_EQ(png.width(), 256); // a landscape chart, about 4:3
+    EXPECT_NEAR(png.height(), 192, 2);
+}
+
+TEST_F(Thumbnailer, TallPictureGetsItsLongestSideFromHeight) {
+    emf::EmfBuilder b;
+    b.SetFrame({0, 0, 1000, 4000}); // 10 x 40 mm
+    b.CreateBrushIndirect(1, 0, 0x0000FF);
+    b.SelectObject(1);
+    b.Rectangle({0, 0, 100, 400});
+    const QString file = Write("tall.emf", b.Build());
+    const ProcessResult r = Thumbnail(file, 128);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QImage png(Output(), "PNG");
+    EXPECT_EQ(png.size(), QSize(32, 128));
+}
+
+TEST_F(Thumbnailer, DamagedFilesGiveNothing) {
+    QStringList files{Write("empty.emf", {}), Write("text.wmf", {std::byte{'n'}, std::byte{'o'}})};
+    emf::EmfBuilder b;
+    b.Rectangle({0, 0, 10, 10});
+    std::vector<std::byte> cut = b.Build();
+    cut.resize(60); // the header cut in the middle
+    files << Write("cut.emf", cut);
+    if (const QString bad =
+            CorpusFile("kakwa-libemf2svg/emf-corrupted/bad_corrupted_2014-12-02-215428.emf");
+        !bad.isEmpty())
+        files << bad;
+    for (const QString& file : files) {
+        const ProcessResult r = Thumbnail(file, 128);
+        EXPECT_EQ(r.exitCode, 1) << file.toStdString();
+        EXPECT_FALSE(QFile::exists(Output())) << file.toStdString();
+        EXPECT_EQ(r.err.count("kelvane:"), 1) << r.err.toStdString();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList({"thumbnail*"}, QDir::Files | QDir::Hidden),
+              QStringList());
+}
+
+} // namespace
