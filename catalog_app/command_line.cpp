@@ -2,23 +2,111 @@
 
 #include <QCommandLineParser>
 
+#include <functional>
+#include <vector>
+
+namespace {
+
+QCommandLineOption Option(const QString& names, const QString& description,
+                          const QString& value = {}) {
+    return QCommandLineOption(names.split(QLatin1Char('|')), description, value);
+}
+
+// Each mode is an option that selects an action; the first one set wins, so a new mode is
+// one more entry in this table.
+struct Mode {
+    QCommandLineOption option;
+    std::function<void(const QCommandLineParser&, StartRequest&)> take;
+};
+
+void TakeFile(const QCommandLineParser& parser, StartRequest& request) {
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        request.action = StartRequest::Action::Fail;
+        request.message = QStringLiteral("Only one catalogue can be opened at a time.");
+    } else if (!files.isEmpty()) {
+        request.file = files.constFirst();
+    }
+}
+
+std::vector<QCommandLineOption> LabelOptions() {
+    return {Option("media", "Media indexes to print, e.g. 3,5,10-12.", "LIST"),
+            Option("pdf", "PDF file the labels are printed into.", "OUT.pdf"),
+            Option("form", "Print form for every medium instead of the settings' forms.", "FILE"),
+            Option("margins",
+                   "Sheet of this job: left and top margin, horizontal and vertical spacing "
+                   "(mm), columns, rows.",
+                   "L,T,H,V,C,R"),
+            Option("cell", "Start cell on the sheet, column and row (default 1,1).", "C,R"),
+            Option("paper", "Paper size such as A4 or Letter (default: the locale's).", "NAME")};
+}
+
+void TakeLabel(const QCommandLineParser& parser, StartRequest& request) {
+    LabelRequest& label = request.label;
+    label.catalogue = parser.value(QStringLiteral("print-label"));
+    label.media = parser.value(QStringLiteral("media"));
+    label.pdf = parser.value(QStringLiteral("pdf"));
+    label.form = parser.value(QStringLiteral("form"));
+    label.margins = parser.value(QStringLiteral("margins"));
+    label.cell = parser.value(QStringLiteral("cell"));
+    label.paper = parser.value(QStringLiteral("paper"));
+    if (!parser.isSet(QStringLiteral("media")) || !parser.isSet(QStringLiteral("pdf"))) {
+        request.action = StartRequest::Action::Fail;
+        request.message = QStringLiteral("--print-label needs --media LIST and --pdf OUT.pdf.");
+    } else if (!parser.positionalArguments().isEmpty()) {
+        request.action = StartRequest::Action::Fail;
+        request.message = QStringLiteral("--print-label takes no further file.");
+    } else {
+        request.action = StartRequest::Action::PrintLabel;
+    }
+}
+
+} // namespace
+
 StartRequest ParseCommandLine(const QStringList& arguments, const QString& version) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Melvara keeps the catalogue of a private audio collection."));
-    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and end."));
-    const QCommandLineOption versionOption(
-        QStringList{QStringLiteral("v"), QStringLiteral("version")},
-        QStringLiteral("Show the version and end."));
-    const QCommandLineOption search(
-        QStringLiteral("search"),
-        QStringLiteral("Print the hits of a search in FILE without a window, one per line, the "
-                       "columns of the search pane separated by tabs."),
-        QStringLiteral("text"));
-    parser.addOption(help);
-    parser.addOption(versionOption);
-    parser.addOption(search);
+    const std::vector<Mode> modes = {
+        {Option("h|help", "Show this help and end."),
+         [](const QCommandLineParser& p, StartRequest& r) {
+             r.action = StartRequest::Action::ShowHelp;
+             // Without an application object the parser cannot know the program name.
+             r.message = p.helpText().replace(QStringLiteral("<executable_name>"),
+                                              QStringLiteral("melvara"));
+         }},
+        {Option("v|version", "Show the version and end."),
+         [&version](const QCommandLineParser&, StartRequest& r) {
+             r.action = StartRequest::Action::ShowVersion;
+             r.message = QStringLiteral("Melvara %1").arg(version);
+         }},
+        {Option("search",
+                "Print the hits of a search in FILE without a window, one per line, the "
+                "columns of the search pane separated by tabs.",
+                "text"),
+         [](const QCommandLineParser& p, StartRequest& r) {
+             TakeFile(p, r);
+             if (r.action == StartRequest::Action::Fail) return;
+             r.action =
+                 r.file.isEmpty() ? StartRequest::Action::Fail : StartRequest::Action::Search;
+             r.searchText = p.value(QStringLiteral("search"));
+             if (r.file.isEmpty())
+                 r.message = QStringLiteral("--search needs the catalogue to search.");
+         }},
+        {Option("print-label", "Print labels of a catalogue into a PDF file, without a window.",
+                "CATALOGUE"),
+         TakeLabel},
+        {Option("screenshot", "Start, grab the main window into a PNG file and end.", "OUT.png"),
+         [](const QCommandLineParser& p, StartRequest& r) {
+             r.action = StartRequest::Action::Screenshot;
+             r.screenshot = p.value(QStringLiteral("screenshot"));
+             TakeFile(p, r);
+         }},
+    };
+    for (const Mode& mode : modes)
+        parser.addOption(mode.option);
+    for (const QCommandLineOption& option : LabelOptions())
+        parser.addOption(option);
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("Catalogue to open (*.mvr); a new one without."),
                                  QStringLiteral("[FILE]"));
@@ -26,26 +114,22 @@ StartRequest ParseCommandLine(const QStringList& arguments, const QString& versi
     if (!parser.parse(arguments)) {
         request.action = StartRequest::Action::Fail;
         request.message = parser.errorText();
-    } else if (parser.isSet(help)) {
-        request.action = StartRequest::Action::ShowHelp;
-        // Without an application object the parser cannot know the program name.
-        request.message = parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                                    QStringLiteral("melvara"));
-    } else if (parser.isSet(versionOption)) {
-        request.action = StartRequest::Action::ShowVersion;
-        request.message = QStringLiteral("Melvara %1").arg(version);
-    } else if (parser.positionalArguments().size() > 1) {
-        request.action = StartRequest::Action::Fail;
-        request.message = QStringLiteral("Only one catalogue can be opened at a time.");
-    } else if (!parser.positionalArguments().isEmpty()) {
-        request.file = parser.positionalArguments().constFirst();
+        return request;
     }
-    if (request.action == StartRequest::Action::Run && parser.isSet(search)) {
-        request.action =
-            request.file.isEmpty() ? StartRequest::Action::Fail : StartRequest::Action::Search;
-        request.searchText = parser.value(search);
-        if (request.file.isEmpty())
-            request.message = QStringLiteral("--search needs the catalogue to search.");
+    for (const Mode& mode : modes) {
+        if (parser.isSet(mode.option)) {
+            mode.take(parser, request);
+            return request;
+        }
     }
+    for (const QCommandLineOption& option : LabelOptions()) {
+        if (parser.isSet(option)) {
+            request.action = StartRequest::Action::Fail;
+            request.message =
+                QStringLiteral("--%1 belongs to --print-label.").arg(option.names().constFirst());
+            return request;
+        }
+    }
+    TakeFile(parser, request);
     return request;
 }
