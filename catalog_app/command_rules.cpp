@@ -62,9 +62,7 @@ bool IsCommandHandled(Command command) {
     case Command::Copy:
     case Command::Cut:
     case Command::Paste:
-    case Command::Print:
-    case Command::PrintPreview:
-        return false; // clipboard exchange and label printing come with their own windows
+        return false; // clipboard exchange comes with its own windows
     default:
         return true;
     }

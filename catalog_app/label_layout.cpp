@@ -37,3 +37,26 @@ DeviceRect FormDestination(const FrameRect& f, const DeviceMetrics& d) {
     return {0, 0, TrueSize(d.horzRes, f.right - f.left, d.horzSize),
             TrueSize(d.vertRes, f.bottom - f.top, d.vertSize)};
 }
+
+std::vector<LabelCell> LabelCells(const FormMargins& sheet, std::int32_t startColumn,
+                                  std::int32_t startRow, std::size_t count) {
+    std::vector<LabelCell> cells;
+    cells.reserve(count);
+    if (!sheet.spacingEnabled) {
+        for (std::size_t i = 0; i < count; ++i)
+            cells.push_back({int(i), 1, 1});
+        return cells;
+    }
+    // A sheet stored with no columns or rows still holds one label.
+    const std::int32_t columns = std::max(1, sheet.columns);
+    const std::int32_t rows = std::max(1, sheet.rows);
+    LabelCell cell{0, startColumn, startRow};
+    for (std::size_t i = 0; i < count; ++i) {
+        cells.push_back(cell);
+        if (++cell.column > columns) {
+            cell.column = 1;
+            if (++cell.row > rows) cell = {cell.page + 1, 1, 1};
+        }
+    }
+    return cells;
+}

@@ -4,7 +4,9 @@
 
 #include "catalog_app/form_settings.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 /// The device capabilities printing reads (GetDeviceCaps HORZRES ... PHYSICALOFFSETY).
 struct DeviceMetrics {
@@ -38,3 +40,16 @@ DevicePoint StartCellOrigin(const FormMargins& margins, std::int32_t startColumn
 /// The rectangle a form is played into so it prints at its true size on each axis;
 /// empty when the device reports no size in millimetres.
 DeviceRect FormDestination(const FrameRect& frame, const DeviceMetrics& device);
+
+/// One label's place in a job: its page (0-based) and its 1-based cell there.
+struct LabelCell {
+    int page = 0;
+    std::int32_t column = 1, row = 1;
+    bool operator==(const LabelCell&) const = default;
+};
+
+/// The cells of count labels from the start cell on: left to right, then down, going on at
+/// cell 1/1 of a new page when the sheet is full. Without spacing each label has a page of
+/// its own.
+std::vector<LabelCell> LabelCells(const FormMargins& sheet, std::int32_t startColumn,
+                                  std::int32_t startRow, std::size_t count);

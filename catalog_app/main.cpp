@@ -1,6 +1,9 @@
 #include "command_line.h"
 #include "main_frame.h"
+#include "print_label_command.h"
+#include "prompts.h"
 #include "search_command.h"
+#include "window_screenshot.h"
 
 #include "catalog_app/form_settings.h"
 #include "common/version_info.h"
@@ -32,6 +35,61 @@ int AnswerWithoutWindow(const StartRequest& request) {
     return request.action == StartRequest::Action::Fail ? 2 : 0;
 }
 
+void SetIdentity() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Korvel-Software"));
+    QCoreApplication::setApplicationName(QStringLiteral("MELVARA"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("melvara"));
+}
+
+// A screenshot runs unattended: a message goes to stderr instead of waiting for a click.
+class CConsolePrompts : public CDialogPrompts {
+public:
+    void Inform(QWidget*, const QString& message) override {
+        std::fprintf(stderr, "melvara: %s\n", qPrintable(QString(message).replace('\n', ' ')));
+    }
+};
+
+int RunWindow(int argc, char** argv, const StartRequest& request) {
+    const bool screenshot = request.action == StartRequest::Action::Screenshot;
+    if (screenshot) UseOffscreenWithoutDisplay();
+    QApplication app(argc, argv);
+    SetIdentity();
+    // The print settings live for the whole run and go back to the store at a normal exit.
+    CFormSettings formSettings;
+    formSettings.LoadFormSettings();
+    int result = 0;
+    {
+        CConsolePrompts console;
+        CMainFrame frame(screenshot ? &console : nullptr);
+        frame.SetFormSettings(&formSettings);
+        const bool opened = request.file.isEmpty() || frame.OpenCatalogue(request.file);
+        if (!screenshot) {
+            frame.show();
+            result = app.exec();
+        } else if (!opened) {
+            result = 1;
+        } else if (!SaveWindowScreenshot(frame, request.screenshot)) {
+            std::fprintf(stderr, "melvara: cannot write %s\n", qPrintable(request.screenshot));
+            result = 1;
+        }
+    }
+    formSettings.SaveFormSettings();
+    return result;
+}
+
+int RunPrintLabelCommand(int argc, char** argv, const LabelRequest& request) {
+    // Labels print into a PDF file: no window, so never a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    SetIdentity();
+    CFormSettings formSettings;
+    formSettings.LoadFormSettings();
+    const QString error = PrintLabelCommand(request, formSettings);
+    if (error.isEmpty()) return 0;
+    std::fprintf(stderr, "melvara: %s\n", qPrintable(error));
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -39,24 +97,15 @@ int main(int argc, char** argv) {
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const StartRequest request = ParseCommandLine(arguments, FileVersion());
-    if (request.action == StartRequest::Action::Search)
+    switch (request.action) {
+    case StartRequest::Action::Run:
+    case StartRequest::Action::Screenshot:
+        return RunWindow(argc, argv, request);
+    case StartRequest::Action::PrintLabel:
+        return RunPrintLabelCommand(argc, argv, request.label);
+    case StartRequest::Action::Search:
         return RunSearchCommand(request.searchText, request.file, std::cout, std::cerr);
-    if (request.action != StartRequest::Action::Run) return AnswerWithoutWindow(request);
-
-    QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Korvel-Software"));
-    QCoreApplication::setApplicationName(QStringLiteral("MELVARA"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("melvara"));
-    // The print settings live for the whole run and go back to the store at a normal exit.
-    CFormSettings formSettings;
-    formSettings.LoadFormSettings();
-    int result = 0;
-    {
-        CMainFrame frame;
-        if (!request.file.isEmpty()) frame.OpenCatalogue(request.file);
-        frame.show();
-        result = app.exec();
+    default:
+        return AnswerWithoutWindow(request);
     }
-    formSettings.SaveFormSettings();
-    return result;
 }

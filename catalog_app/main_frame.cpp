@@ -2,6 +2,7 @@
 
 #include "help_window.h"
 #include "media_list_view.h"
+#include "print_commands.h"
 #include "prompts.h"
 #include "search_view.h"
 #include "track_list_view.h"
@@ -34,6 +35,7 @@ CMainFrame::CMainFrame(CPrompts* prompts, QWidget* parent)
     connectEditActions();
     connectPaneActions();
     connectWindowActions();
+    connectPrintActions();
     readSettings();
     setWindowIcon(QIcon(QStringLiteral(":/icons/melvara.png")));
     setAcceptDrops(true);
@@ -102,8 +104,13 @@ CommandState CMainFrame::currentState() const {
 
 void CMainFrame::UpdateCommandUi() {
     const CommandState state = currentState();
-    for (const auto& [action, command] : m_Actions.RuledActions())
-        action->setEnabled(IsCommandHandled(command) && IsCommandAvailable(command, state));
+    for (const auto& [action, command] : m_Actions.RuledActions()) {
+        // Printing is handled once the run's print settings are known.
+        const bool handled =
+            IsCommandHandled(command) &&
+            (m_pPrint || (command != Command::Print && command != Command::PrintPreview));
+        action->setEnabled(handled && IsCommandAvailable(command, state));
+    }
     setWindowModified(m_Doc.IsModified());
 }
 

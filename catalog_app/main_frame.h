@@ -11,8 +11,10 @@
 
 #include <memory>
 
+class CFormSettings;
 class CMELVARAView;
 class CMediaView;
+class CPrintCommands;
 class CPrompts;
 class CSearchView;
 class QLineEdit;
@@ -35,6 +37,12 @@ public:
     bool OpenCatalogue(const QString& path);
     /// Saves to path; a failure shows the file format's message.
     bool SaveCatalogue(const QString& path);
+
+    /// The print settings of the run; print and settings commands need them.
+    void SetFormSettings(CFormSettings* settings);
+    CPrintCommands* PrintCommands() const { return m_pPrint.get(); }
+    /// The media selected in the media pane, in list order.
+    std::vector<const CMedia*> SelectedMedia() const;
 
     /// Selects the medium's row in the media pane (a search hit); nothing if none shows it.
     void SelectMedium(const CMedia* media);
@@ -72,6 +80,7 @@ private:
     void connectEditActions();
     void connectPaneActions();
     void connectWindowActions();
+    void connectPrintActions();
     void readSettings();
     void writeSettings();
 
@@ -87,6 +96,7 @@ private:
     void updateTitle();
 
     void editInterpreterList();
+    void editSettings();
     void about();
     void showHelp(const QString& indexPath);
     void activatePane(int step);
@@ -99,6 +109,8 @@ private:
     CFrameActions m_Actions;
     CRecentFileList m_Recent;
     CHelpIndex m_Help;
+    CFormSettings* m_pFormSettings = nullptr;
+    std::unique_ptr<CPrintCommands> m_pPrint;
     QSplitter* m_pOuter = nullptr;
     QSplitter* m_pInner = nullptr;
     CMELVARAView* m_pMediaView = nullptr;

@@ -138,12 +138,15 @@ bool CPrintForm::CreateFormPalette() {
 }
 
 void CPrintForm::BindMedium(CMELVARADoc& document) {
+    BindMedium(document.Catalogue(), document.CurrentMedia());
+}
+
+void CPrintForm::BindMedium(CCatalogue& catalogue, const CMedia* medium) {
     m_tracks.fill(nullptr);
     m_interpreters.fill(nullptr);
-    m_medium = document.CurrentMedia();
+    m_medium = medium;
     if (!m_medium) return;
     m_mediaType = m_medium->MediaType();
-    CCatalogue& catalogue = document.Catalogue();
     int k = 1;
     for (const CTrack* track = catalogue.Media().FirstTrackOf(m_medium->MediaIndex());
          track && k < kSlots; track = catalogue.Media().NextTrack(), ++k) {

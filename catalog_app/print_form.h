@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class CCatalogue;
 class CMELVARADoc;
 class CMedia;
 class CTrack;
@@ -39,6 +40,9 @@ public:
     bool LoadForm(const std::string& path);
     /// Binds the document's current medium, its first 99 tracks and their interpreters.
     void BindMedium(CMELVARADoc& document);
+    /// Binds the catalogue's medium (none for nullptr); a job of several labels rebinds
+    /// the form for each.
+    void BindMedium(CCatalogue& catalogue, const CMedia* medium);
     /// Plays the form into rect; nonzero when the enumeration ran to its end, 0 without form.
     int PlayForm(emf::DeviceContext& dc, const QRect& rect);
 
