@@ -6,7 +6,7 @@ namespace emf {
 
 WmfContext::WmfContext(std::size_t budgetBytes)
     : mapping(kReferenceDevice.pixels, kReferenceDevice.millimeters),
-      selectedPalette(kDefaultPaletteHandle), budget(budgetBytes) {}
+      selectedPalette(kDefaultPaletteHandle), budget(budgetBytes), area(kReferenceDevice.pixels) {}
 
 PointL ReadYX(ByteReader& r) {
     const std::int16_t y = r.i16(), x = r.i16();
@@ -15,9 +15,8 @@ PointL ReadYX(ByteReader& r) {
 
 void WmfContext::Draw(const RectL& logical) {
     const RectL d = mapping.ToDevice(logical);
-    const RectL clipped{std::max(d.left, 0), std::max(d.top, 0),
-                        std::min(d.right, kReferenceDevice.pixels.cx - 1),
-                        std::min(d.bottom, kReferenceDevice.pixels.cy - 1)};
+    const RectL clipped{std::max(d.left, 0), std::max(d.top, 0), std::min(d.right, area.cx - 1),
+                        std::min(d.bottom, area.cy - 1)};
     if (clipped.left <= clipped.right && clipped.top <= clipped.bottom)
         emf.IncludeInBounds(clipped);
 }

@@ -27,6 +27,7 @@ struct WmfContext {
     PointL position;               ///< current position, logical units
     std::uint16_t textAlign = 0;   ///< TA_UPDATECP puts text at the current position
     std::size_t budget;            ///< EMF bytes still allowed
+    SizeL area;                    ///< the picture's extent on the device, pixels
 
     /// Whether a record with this many parameter bytes is still within the budget.
     bool Fits(std::size_t paramsBytes) const { return paramsBytes + 8 <= budget; }
@@ -35,7 +36,7 @@ struct WmfContext {
         budget -= params.size() + 8;
         emf.AddRecord(type, params);
     }
-    /// Widens the header bounds by a logical rectangle (inclusive), within the device.
+    /// Widens the header bounds by a logical rectangle (inclusive), within the picture's area.
     void Draw(const RectL& logical);
 };
 

@@ -43,7 +43,7 @@ std::int32_t Clamp32(double v) {
 } // namespace
 
 WmfMapping::WmfMapping(SizeL devicePixels, SizeL deviceMillimeters)
-    : m_pixels(devicePixels), m_millimeters(deviceMillimeters) {
+    : m_pixels(devicePixels), m_millimeters(deviceMillimeters), m_viewportExt(devicePixels) {
     m_state.windowExt = devicePixels;
 }
 
@@ -69,8 +69,8 @@ void WmfMapping::Restore(std::int32_t level) {
 void WmfMapping::Scales(double& sx, double& sy) const {
     const std::uint32_t mode = m_state.mode;
     if (mode == MM_ISOTROPIC || mode == MM_ANISOTROPIC) {
-        sx = double(m_pixels.cx) / m_state.windowExt.cx;
-        sy = double(m_pixels.cy) / m_state.windowExt.cy;
+        sx = double(m_viewportExt.cx) / m_state.windowExt.cx;
+        sy = double(m_viewportExt.cy) / m_state.windowExt.cy;
         if (mode == MM_ISOTROPIC) { // the smaller scale wins, each axis keeps its sign
             const double s = std::min(std::fabs(sx), std::fabs(sy));
             sx = std::copysign(s, sx), sy = std::copysign(s, sy);

@@ -1,7 +1,8 @@
 #pragma once
 // The logical-to-device mapping a converted WMF is drawn under, followed record by record so
-// the EMF header's bounds come out in device pixels. The viewport is the whole reference
-// device; the WMF moves only the window and the map mode.
+// the EMF header's bounds come out in device pixels. The viewport is the picture's area on the
+// reference device, fixed when the conversion begins; the WMF moves only the window and the
+// map mode.
 
 #include "emf/enh_metafile.h"
 #include "emf/reference_device.h"
@@ -14,6 +15,8 @@ class WmfMapping {
 public:
     explicit WmfMapping(SizeL devicePixels, SizeL deviceMillimeters);
 
+    /// The picture's extent in device pixels; the whole device until set.
+    void SetViewportExt(SizeL ext) { m_viewportExt = ext; }
     void SetMapMode(std::uint32_t mode) { m_state.mode = mode; }
     void SetWindowOrg(PointL org) { m_state.windowOrg = org; }
     void SetWindowExt(SizeL ext);
@@ -38,7 +41,7 @@ private:
     };
     void Scales(double& sx, double& sy) const;
 
-    SizeL m_pixels, m_millimeters;
+    SizeL m_pixels, m_millimeters, m_viewportExt;
     State m_state;
     std::vector<State> m_saved;
 };

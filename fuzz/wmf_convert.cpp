@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const emf::Bytes file(reinterpret_cast<const std::byte*>(data), size);
     const bool placeable = emf::ReadU32(file, 0) == emf::kPlaceableWmfKey;
     const emf::Bytes wmf = placeable ? emf::PlaceableWmfBody(file) : file;
-    const emf::PictureResult r = emf::ConvertWmf(wmf);
+    const emf::PictureResult r = placeable ? emf::ConvertPlaceableWmf(file) : emf::ConvertWmf(wmf);
     if (!r) return 0;
     const emf::EnhMetaFile& p = *r.picture;
     if (!p.Notes().damage.empty()) __builtin_trap();

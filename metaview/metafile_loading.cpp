@@ -23,7 +23,7 @@ emf::PictureResult LoadMetafileBytes(std::vector<std::byte> file) {
     case kWmfFileKey:
         return emf::ConvertWmf(file);
     case emf::kPlaceableWmfKey:
-        return emf::ConvertWmf(emf::PlaceableWmfBody(file));
+        return emf::ConvertPlaceableWmf(file);
     default:
         return Refused("The file is neither an enhanced metafile nor a Windows metafile.");
     }

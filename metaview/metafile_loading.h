@@ -14,8 +14,8 @@ inline constexpr std::uint32_t kEmfFileKey = 1;          // EMR_HEADER's record 
 inline constexpr std::uint32_t kWmfFileKey = 0x00090001; // METAHEADER type 1, 9 words
 
 /// The picture a file's bytes load as: an EMF as it stands, a WMF converted to EMF, a
-/// placeable WMF converted from the 2 x mtSize bytes after its 22-byte header. Anything
-/// else is refused with a reason.
+/// placeable WMF converted from the 2 x mtSize bytes after its 22-byte header, at the size
+/// its header gives. Anything else is refused with a reason.
 emf::PictureResult LoadMetafileBytes(std::vector<std::byte> file);
 
 } // namespace metaview

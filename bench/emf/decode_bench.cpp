@@ -81,7 +81,7 @@ emf::PictureResult Load(const ByteVector& bytes) {
     case 0x00090001:
         return emf::ConvertWmf(bytes);
     case emf::kPlaceableWmfKey:
-        return emf::ConvertWmf(emf::PlaceableWmfBody(bytes));
+        return emf::ConvertPlaceableWmf(bytes);
     default:
         return {};
     }

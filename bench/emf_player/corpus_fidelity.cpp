@@ -18,21 +18,44 @@ namespace {
 struct Result {
     QString file;
     emf::fidelity::Score score;
+    emf::fidelity::Agreement agreement;
     double ms = 0;
     QImage rendering, reference;
 };
 
 std::optional<Result> Score(const emf::corpus::Entry& e) {
     const QString dir = emf::corpus::Folder();
-    Result r{e.file, {}, 0, {}, QImage(dir + "/ref/" + e.file + ".png")};
+    Result r{e.file, {}, {}, 0, {}, QImage(dir + "/ref/" + e.file + ".png")};
     const auto picture = emf::corpus::Load(dir + "/" + e.file);
     if (!picture) return r;
     QElapsedTimer t;
     t.start();
     r.rendering = emf::RenderToImage(*picture, r.reference.isNull() ? 800 : r.reference.width());
     r.ms = t.nsecsElapsed() / 1e6;
-    if (!r.reference.isNull()) r.score = emf::fidelity::Compare(r.rendering, r.reference);
+    if (r.reference.isNull()) return r;
+    r.score = emf::fidelity::Compare(r.rendering, r.reference);
+    r.agreement = emf::fidelity::Agree(r.rendering, r.reference);
     return r;
+}
+
+void SaveSideBySide(const Result& r, const QString& outDir, const QString& prefix) {
+    if (outDir.isEmpty()) return;
+    emf::fidelity::SideBySide(r.rendering, r.reference)
+        .save(outDir + "/" + prefix + "_" + QString(r.file).replace('/', '_') + ".png");
+}
+
+// The agreement figure first, with every file that misses it.
+void ReportAgreement(const std::vector<Result*>& scored, const QString& outDir) {
+    const auto agreeing = std::count_if(scored.begin(), scored.end(),
+                                        [](const Result* r) { return r->agreement.agrees; });
+    std::printf("agreement: %td of %zu (aspect within 3%%, mean difference under 8/255 at 96 px)\n",
+                agreeing, scored.size());
+    for (const Result* r : scored) {
+        if (r->agreement.agrees) continue;
+        std::printf("  differs: aspect %.3f mean %.1f  %s\n", r->agreement.aspect,
+                    r->agreement.meanDiff, qPrintable(r->file));
+        SaveSideBySide(*r, outDir, "differs");
+    }
 }
 
 void Report(std::vector<Result>& results, const QString& outDir) {
@@ -44,6 +67,7 @@ void Report(std::vector<Result>& results, const QString& outDir) {
     }
     std::sort(scored.begin(), scored.end(),
               [](auto* a, auto* b) { return a->score.ssim < b->score.ssim; });
+    ReportAgreement(scored, outDir);
     int close = 0, closeSsim = 0;
     for (const Result* r : scored) {
         close += r->score.ink >= 0.8;
@@ -58,12 +82,9 @@ void Report(std::vector<Result>& results, const QString& outDir) {
                         scored[size_t(q * (scored.size() - 1))]->score.ssim);
     for (size_t i = 0; i < scored.size(); ++i) {
         const Result& r = *scored[i];
-        std::printf("ink %.3f all %.3f ssim %.3f %7.1f ms  %s\n", r.score.ink, r.score.all,
-                    r.score.ssim, r.ms, qPrintable(r.file));
-        if (i < 15 && !outDir.isEmpty())
-            emf::fidelity::SideBySide(r.rendering, r.reference)
-                .save(outDir + "/" + QString::number(i) + "_" + QString(r.file).replace('/', '_') +
-                      ".png");
+        std::printf("ink %.3f all %.3f ssim %.3f mean %5.1f %7.1f ms  %s\n", r.score.ink,
+                    r.score.all, r.score.ssim, r.agreement.meanDiff, r.ms, qPrintable(r.file));
+        if (i < 15) SaveSideBySide(r, outDir, QString::number(i));
     }
 }
 

@@ -39,7 +39,7 @@ std::optional<EnhMetaFile> Load(const QString& path) {
     const std::uint32_t sig = ReadU32(bytes, 0);
     PictureResult result;
     if (sig == kPlaceableWmfKey)
-        result = ConvertWmf(PlaceableWmfBody(bytes));
+        result = ConvertPlaceableWmf(bytes);
     else if (sig == 0x00090001)
         result = ConvertWmf(bytes);
     else

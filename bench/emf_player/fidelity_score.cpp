@@ -1,6 +1,7 @@
 #include "fidelity_score.h"
 
 #include <QPainter>
+#include <cmath>
 #include <cstdlib>
 
 namespace emf::fidelity {
@@ -85,6 +86,29 @@ Score Compare(const QImage& rendering, const QImage& reference) {
     const double total = double(size.width()) * size.height();
     const double ssim = Ssim(HalfGrey(rendering, size), HalfGrey(OnWhite(reference), size));
     return {close / total, ink ? double(inkClose) / ink : 1.0, ssim};
+}
+
+Agreement Agree(const QImage& rendering, const QImage& reference) {
+    if (reference.isNull() || rendering.isNull()) return {1, 255, false};
+    const double ra = double(rendering.height()) / rendering.width();
+    const double rb = double(reference.height()) / reference.width();
+    Agreement a;
+    a.aspect = std::abs(ra / rb - 1);
+    constexpr int kWidth = 96;
+    const QSize size(kWidth, std::max(1, int(std::lround(kWidth * rb))));
+    auto grey = [size](const QImage& img) {
+        return OnWhite(img)
+            .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_Grayscale8);
+    };
+    const QImage ga = grey(rendering), gb = grey(reference);
+    long long sum = 0;
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            sum += std::abs(ga.constScanLine(y)[x] - gb.constScanLine(y)[x]);
+    a.meanDiff = double(sum) / (double(size.width()) * size.height());
+    a.agrees = a.aspect < 0.03 && a.meanDiff < 8;
+    return a;
 }
 
 QImage SideBySide(const QImage& rendering, const QImage& reference) {

@@ -17,6 +17,16 @@ struct Score {
 /// over 8 x 8 windows of the luma at half the reference's size.
 Score Compare(const QImage& rendering, const QImage& reference);
 
+/// The figure fidelity is judged by: both images flattened on white and scaled to 96 pixels
+/// wide in greyscale. They agree when their aspect ratios differ by under 3% and the mean
+/// absolute difference of the grey values is under 8 of 255.
+struct Agreement {
+    double aspect = 0;   ///< relative difference of height / width
+    double meanDiff = 0; ///< mean absolute grey difference, 0..255
+    bool agrees = false;
+};
+Agreement Agree(const QImage& rendering, const QImage& reference);
+
 /// The two images side by side (rendering left), for looking at by eye.
 QImage SideBySide(const QImage& rendering, const QImage& reference);
 

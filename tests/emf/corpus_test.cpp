@@ -26,7 +26,7 @@ PictureResult LoadMetafile(const test::ByteVector& file) {
     case kWmfSignature:
         return ConvertWmf(file);
     case kPlaceableWmfKey:
-        return ConvertWmf(PlaceableWmfBody(file));
+        return ConvertPlaceableWmf(file);
     default:
         return PictureResult{std::nullopt, "not a metafile"};
     }

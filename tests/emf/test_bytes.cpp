@@ -47,10 +47,13 @@ ByteVector WmfWriter::Build(bool withEof) const {
     return out;
 }
 
-ByteVector WmfWriter::BuildPlaceable() const {
+ByteVector WmfWriter::BuildPlaceable(const RectL& box, std::uint16_t unitsPerInch) const {
     ByteVector out;
     ByteWriter w(out);
-    w.u32(0x9AC6CDD7), w.u16(0), w.i16(0), w.i16(0), w.i16(1000), w.i16(1000), w.u16(1440);
+    w.u32(0x9AC6CDD7), w.u16(0);
+    for (std::int32_t v : {box.left, box.top, box.right, box.bottom})
+        w.i16(static_cast<std::int16_t>(v));
+    w.u16(unitsPerInch);
     w.u32(0), w.u16(0);
     w.bytes(Build());
     return out;

@@ -28,8 +28,9 @@ public:
     /// A record whose RecordSize field lies.
     void RawRecord(std::uint32_t sizeWords, std::uint16_t function, const ByteVector& params);
     ByteVector Build(bool withEof = true) const;
-    /// The file with a 22-byte placeable header in front.
-    ByteVector BuildPlaceable() const;
+    /// The file with a 22-byte placeable header in front: its bounding box and units per inch.
+    ByteVector BuildPlaceable(const RectL& box = {0, 0, 1000, 1000},
+                              std::uint16_t unitsPerInch = 1440) const;
 
 private:
     ByteVector m_records;

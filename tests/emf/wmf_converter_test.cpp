@@ -18,9 +18,9 @@ EnhMetaFile Convert(const ByteVector& wmf) {
     return *r.picture;
 }
 
-// The records that every conversion starts with: the reference device's mapping.
-const std::vector<std::uint32_t> kPrologue = {EMR_HEADER, EMR_SETMAPMODE, EMR_SETWINDOWEXTEX,
-                                              EMR_SETVIEWPORTEXTEX};
+// The records that every conversion starts with: the mapping of its window onto its area.
+const std::vector<std::uint32_t> kPrologue = {EMR_HEADER, EMR_SETMAPMODE, EMR_SETWINDOWORGEX,
+                                              EMR_SETWINDOWEXTEX, EMR_SETVIEWPORTEXTEX};
 
 std::vector<std::uint32_t> WithPrologue(std::initializer_list<std::uint32_t> types) {
     std::vector<std::uint32_t> all = kPrologue;
@@ -29,27 +29,98 @@ std::vector<std::uint32_t> WithPrologue(std::initializer_list<std::uint32_t> typ
     return all;
 }
 
-TEST(ConvertWmf, ScalesTheWindowToTheWholeReferenceDevice) {
+std::int32_t FrameWidth(const EnhMetaFile& p) {
+    return p.Header().rclFrame.right - p.Header().rclFrame.left + 1;
+}
+std::int32_t FrameHeight(const EnhMetaFile& p) {
+    return p.Header().rclFrame.bottom - p.Header().rclFrame.top + 1;
+}
+
+TEST(ConvertWmf, APlainWmfTakesItsSizeFromItsFirstWindowAtScreenResolution) {
     test::WmfWriter w;
-    w.Record(META_SETWINDOWORG, {0, 0});
-    w.Record(META_SETWINDOWEXT, {200, 400});    // y, x
-    w.Record(META_RECTANGLE, {100, 200, 0, 0}); // bottom, right, top, left
+    w.Record(META_SETWINDOWORG, {-50, 100});        // y, x
+    w.Record(META_SETWINDOWEXT, {200, 400});        // 400 x 200 units at 96 per inch
+    w.Record(META_RECTANGLE, {150, 500, -50, 100}); // bottom, right, top, left: the window
+    w.Record(META_SETWINDOWEXT, {900, 100});        // later windows do not size the picture
     const EnhMetaFile p = Convert(w.Build());
-    EXPECT_EQ(test::Types(p),
-              WithPrologue({EMR_SETWINDOWORGEX, EMR_SETWINDOWEXTEX, EMR_RECTANGLE}));
-    const RecordView& ext = p.Records()[5];
-    EXPECT_EQ(Param(ext, 0), 400u);
-    EXPECT_EQ(Param(ext, 1), 200u);
+    EXPECT_EQ(test::Types(p), WithPrologue({EMR_SETWINDOWORGEX, EMR_SETWINDOWEXTEX, EMR_RECTANGLE,
+                                            EMR_SETWINDOWEXTEX}));
+    EXPECT_EQ(FrameWidth(p), 10583); // 400 / 96 inch in 0.01 mm
+    EXPECT_EQ(FrameHeight(p), 5291);
+    const RecordView& viewport = p.Records()[4];
+    EXPECT_EQ(Param(viewport, 0), 339u); // the frame in reference-device pixels
+    EXPECT_EQ(Param(viewport, 1), 169u);
     const EnhMetaHeader& h = p.Header();
-    EXPECT_EQ(h.rclBounds.right, 512); // x 200 of 400 -> half of 1024
-    EXPECT_EQ(h.rclBounds.bottom, 384);
-    EXPECT_EQ(h.rclFrame.right, 31999);
-    EXPECT_EQ(h.rclFrame.bottom, 23999);
+    EXPECT_EQ(h.rclBounds.left, 0);
+    EXPECT_EQ(h.rclBounds.top, 0);
+    EXPECT_EQ(h.rclBounds.right, 338); // within the picture's area
+    EXPECT_EQ(h.rclBounds.bottom, 168);
     EXPECT_EQ(h.szlDevice.cx, 1024);
     EXPECT_EQ(h.szlMillimeters.cy, 240);
     EXPECT_EQ(h.nRecords, p.Records().size());
     EXPECT_EQ(h.nBytes, p.Data().size());
     EXPECT_EQ(p.DescriptionA(), "");
+}
+
+TEST(ConvertWmf, AWindowGrowingUpwardsStillLandsInThePicture) {
+    test::WmfWriter w;
+    w.Record(META_SETWINDOWORG, {1000, 0});
+    w.Record(META_SETWINDOWEXT, {-1000, 2000});
+    w.Record(META_RECTANGLE, {0, 2000, 1000, 0});
+    const EnhMetaFile p = Convert(w.Build());
+    EXPECT_EQ(FrameWidth(p), 2 * FrameHeight(p));
+    EXPECT_EQ(p.Header().rclBounds.top, 0);
+    EXPECT_GT(p.Header().rclBounds.bottom, 0);
+}
+
+TEST(ConvertWmf, WithoutAWindowThePictureCoversTheReferenceDevice) {
+    test::WmfWriter w;
+    w.Record(META_SETWINDOWEXT, {0, 400}); // no size: ignored, as SetWindowExt does
+    w.Record(META_LINETO, {384, 512});
+    const EnhMetaFile p = Convert(w.Build());
+    EXPECT_EQ(p.Header().rclFrame.right, 31999);
+    EXPECT_EQ(p.Header().rclFrame.bottom, 23999);
+    EXPECT_EQ(p.Header().rclBounds.right, 512);
+    EXPECT_EQ(Param(p.Records()[4], 0), 1024u);
+}
+
+TEST(ConvertPlaceableWmf, TakesItsSizeFromTheBoundingBoxNotTheReferenceDevice) {
+    test::WmfWriter w;
+    w.Record(META_SETWINDOWORG, {0, 0});
+    w.Record(META_SETWINDOWEXT, {1440, 2880});
+    w.Record(META_RECTANGLE, {1440, 2880, 0, 0});
+    const PictureResult r = ConvertPlaceableWmf(w.BuildPlaceable({0, 0, 2880, 1440}, 1440));
+    ASSERT_TRUE(r) << r.error;
+    const EnhMetaFile& p = *r.picture;
+    EXPECT_EQ(FrameWidth(p), 5080); // 2 x 1 inches, not the 4:3 of the reference device
+    EXPECT_EQ(FrameHeight(p), 2540);
+    EXPECT_EQ(p.Header().rclBounds.right, 162); // the box fills the picture's area
+    EXPECT_EQ(p.Header().rclBounds.bottom, 80);
+}
+
+TEST(ConvertPlaceableWmf, TheBoxIsTheFirstWindowAndAReversedBoxIsNormalised) {
+    test::WmfWriter w;
+    w.Record(META_LINETO, {200, 100});
+    const PictureResult r = ConvertPlaceableWmf(w.BuildPlaceable({300, 200, 100, 100}, 100));
+    ASSERT_TRUE(r) << r.error;
+    const EnhMetaFile& p = *r.picture;
+    EXPECT_EQ(FrameWidth(p), 5080);
+    EXPECT_EQ(FrameHeight(p), 2540);
+    EXPECT_EQ(static_cast<std::int32_t>(Param(p.Records()[2], 0)), 100); // window origin
+    EXPECT_EQ(Param(p.Records()[3], 0), 200u);                           // window extent
+}
+
+TEST(ConvertPlaceableWmf, AHeaderWithoutASizeFallsBackToTheWindow) {
+    test::WmfWriter w;
+    w.Record(META_SETWINDOWEXT, {96, 192});
+    for (const RectL& box : {RectL{0, 0, 0, 100}, RectL{0, 0, 100, 100}}) {
+        const std::uint16_t unitsPerInch = box.right ? 0 : 1440;
+        const PictureResult r = ConvertPlaceableWmf(w.BuildPlaceable(box, unitsPerInch));
+        ASSERT_TRUE(r) << r.error;
+        EXPECT_EQ(FrameWidth(*r.picture), 5080);
+        EXPECT_EQ(FrameHeight(*r.picture), 2540);
+    }
+    EXPECT_FALSE(ConvertPlaceableWmf(ByteVector(12)));
 }
 
 TEST(ConvertWmf, RefusesWhatIsNoWmf) {
@@ -118,13 +189,13 @@ TEST(ConvertWmf, WidensPolygonsAndKeepsTheirPoints) {
 
 TEST(ConvertWmf, RestoreDCBringsBackTheWindowForTheBounds) {
     test::WmfWriter w;
-    w.Record(META_SETWINDOWEXT, {100, 100});
+    w.Record(META_SETWINDOWEXT, {96, 96}); // an inch: 81 pixels of the reference device
     w.Record(META_SAVEDC, {});
     w.Record(META_SETWINDOWEXT, {1000, 1000});
     w.Record(META_RESTOREDC, {-1});
     w.Record(META_LINETO, {50, 50});
     const EnhMetaFile p = Convert(w.Build());
-    EXPECT_EQ(p.Header().rclBounds.right, 512);
+    EXPECT_EQ(p.Header().rclBounds.right, 42); // 50 of 96 units
     EXPECT_EQ(static_cast<std::int32_t>(Param(*test::FindRecord(p, EMR_RESTOREDC), 0)), -1);
 }
 

@@ -203,7 +203,7 @@ TEST(ConvertWmfBitmaps, ADibThatDoesNotFitIsDropped) {
 // A region: one scan from y 10 to 20 with two spans; selecting it clips in device units.
 TEST(ConvertWmfRegions, SelectedRegionBecomesDeviceClipRectangles) {
     test::WmfWriter w;
-    w.Record(META_SETWINDOWEXT, {384, 512}); // half the device: device = 2 x logical
+    w.Record(META_SCALEWINDOWEXT, {2, 1, 2, 1}); // half the device: device = 2 x logical
     w.Record(META_CREATEREGION,
              {0, 6, 0, 0, 0, 1, 0, 0, 10, 40, 20, /*scan*/ 4, 10, 20, 0, 5, 30, 40, 4});
     w.Record(META_SELECTCLIPREGION, {0});

@@ -2,6 +2,7 @@
 #include "player_fixture.h"
 
 #include "emf/player/metafile_player.h"
+#include "emf/wmf_converter.h"
 
 #include <QPainter>
 
@@ -100,6 +101,42 @@ TEST(Mapping, FrameIsStretchedOntoTheDestination) {
     const QImage img = Play(b, 200);
     EXPECT_EQ(Rgb(img, 45, 45), kRed);
     EXPECT_EQ(Rgb(img, 65, 45), kWhite);
+}
+
+// A placeable WMF of 2 x 1 inches whose box is filled red: words after the 22-byte header.
+std::vector<std::byte> RedPlaceableWmf() {
+    const std::vector<std::vector<std::int16_t>> records = {
+        {0x02FA, 5, 0, 0, 0, 0},    // CREATEPENINDIRECT: PS_NULL
+        {0x012D, 0},                // SELECTOBJECT
+        {0x02FC, 0, 0x00FF, 0, 0},  // CREATEBRUSHINDIRECT: solid red
+        {0x012D, 1},                // SELECTOBJECT
+        {0x020C, 1440, 2880},       // SETWINDOWEXT
+        {0x041B, 1441, 2881, 0, 0}, // RECTANGLE: bottom, right, top, left
+        {0x0000}};                  // EOF
+    std::vector<std::byte> out;
+    ByteWriter w(out);
+    w.u32(0x9AC6CDD7), w.u16(0), w.i16(0), w.i16(0), w.i16(2880), w.i16(1440), w.u16(1440);
+    w.u32(0), w.u16(0);
+    std::uint32_t words = 9;
+    for (const auto& r : records)
+        words += 2 + std::uint32_t(r.size());
+    w.u16(1), w.u16(9), w.u16(0x300), w.u32(words), w.u16(2), w.u32(8), w.u16(0);
+    for (const auto& r : records) {
+        w.u32(std::uint32_t(r.size()) + 2);
+        for (std::int16_t v : r)
+            w.i16(v);
+    }
+    return out;
+}
+
+// The conversion once stretched every WMF over the 4:3 reference device.
+TEST(Mapping, APlaceableWmfDrawsAtItsOwnProportionsFillingItsImage) {
+    const PictureResult r = ConvertPlaceableWmf(RedPlaceableWmf());
+    ASSERT_TRUE(r) << r.error;
+    const QImage img = RenderToImage(*r.picture, 400);
+    EXPECT_EQ(img.size(), QSize(400, 200));
+    for (QPoint p : {QPoint(1, 1), QPoint(398, 1), QPoint(1, 198), QPoint(398, 198)})
+        EXPECT_EQ(Rgb(img, p.x(), p.y()), kRed) << p.x() << "," << p.y();
 }
 
 TEST(Mapping, CallersViewportOriginMovesThePicture) {
