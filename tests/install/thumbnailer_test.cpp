@@ -5,6 +5,7 @@
 #include "emf/emf_builder.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -85,6 +86,25 @@ TEST_F(Thumbnailer, DamagedFilesGiveNothing) {
     }
     EXPECT_EQ(QDir(dir.path()).entryList({"thumbnail*"}, QDir::Files | QDir::Hidden),
               QStringList());
+}
+
+// A hostile picture must not hang the file manager's thumbnailer: drawing is given up on.
+TEST_F(Thumbnailer, SlowPictureIsGivenUpOnWithoutOutput) {
+    emf::EmfBuilder b;
+    b.SetFrame({0, 0, 100000, 100000});
+    b.CreateBrushIndirect(1, 0, 0x00FF00);
+    b.SelectObject(1);
+    for (int i = 0; i < 20000; ++i)
+        b.Ellipse({0, 0, 4000, 4000}); // each fills the picture
+    const QString file = Write("slow.emf", b.Build());
+    QElapsedTimer clock;
+    clock.start();
+    const ProcessResult r = RunProcess(
+        KELVANE_EXE, {"--render", file, "--png", Output(), "--size", "4000", "--timeout", "1"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_TRUE(r.err.contains("took too long")) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(Output()));
 }
 
 } // namespace
