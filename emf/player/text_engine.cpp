@@ -3,6 +3,7 @@
 #include "emf/player/symbol_font.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QRawFont>
 #include <cmath>
@@ -95,14 +96,32 @@ void DrawGlyphs(QPainter& p, const TextRun& run, const QFont& font, QPointF star
     p.fillPath(outlines, p.pen().color());
 }
 
+// SVG output has no font stretch: a narrowed or widened font is written at its natural
+// width under a horizontal scale instead.
+void DrawString(QPainter& p, QPointF at, const QString& text) {
+    const int stretch = p.font().stretch();
+    if (p.paintEngine()->type() != QPaintEngine::SVG || stretch <= 0 || stretch == 100) {
+        p.drawText(at, text);
+        return;
+    }
+    QFont natural = p.font();
+    natural.setStretch(QFont::Unstretched);
+    p.save();
+    p.setFont(natural);
+    p.translate(at);
+    p.scale(stretch / 100.0, 1);
+    p.drawText(QPointF(), text);
+    p.restore();
+}
+
 void DrawCharacters(QPainter& p, const TextRun& run, QPointF start, double scaleX) {
     if (run.advances.empty()) {
-        p.drawText(start, run.text);
+        DrawString(p, start, run.text);
         return;
     }
     double x = start.x();
     for (qsizetype i = 0; i < run.text.size(); ++i) {
-        p.drawText(QPointF(x, start.y()), QString(run.text.at(i)));
+        DrawString(p, QPointF(x, start.y()), QString(run.text.at(i)));
         if (size_t(i) < run.advances.size()) x += run.advances[size_t(i)] * scaleX;
     }
 }

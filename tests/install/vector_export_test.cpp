@@ -3,11 +3,14 @@
 
 #include "desktop_process.h"
 
+#include "emf/emf_builder.h"
 #include "metaview/emf_doc.h"
 #include "metaview/picture_export.h"
 
 #include <QFile>
+#include <QPainter>
 #include <QRegularExpression>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -32,6 +35,14 @@ void PrintTo(const Sample& sample, std::ostream* out) {
 // Texts are drawn a character at a time; the words show once the spaces are gone.
 QString Squeezed(QString text) {
     return text.remove(QRegularExpression("\\s"));
+}
+
+// The rightmost column with dark pixels.
+int InkRight(const QImage& image) {
+    for (int x = image.width() - 1; x >= 0; --x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 128) return x;
+    return -1;
 }
 
 class VectorExport : public ::testing::TestWithParam<Sample> {
@@ -110,6 +121,34 @@ TEST(VectorExportErrors, BadInputLeavesNoFileAndOneLine) {
         RunProcess(KELVANE_EXE, {"--render", junk.fileName(), "--svg", "x.svg", "--width", "10"})
             .exitCode,
         2);
+}
+
+// The SVG is read back as a browser would draw it and must agree with the picture drawn
+// directly; a narrowed font is where SVG output most easily goes wrong.
+TEST(VectorExportDrawing, SvgAgreesWithTheImageOnNarrowedText) {
+    emf::EmfBuilder b;
+    b.SetFrame({0, 0, 10000, 2500});
+    emf::LogFontW font;
+    font.height = -60;
+    font.width = 12; // about half the face's own width
+    font.faceName = u"Arial";
+    b.ExtCreateFontIndirectW(1, font);
+    b.SelectObject(1);
+    b.ExtTextOutW({10, 10}, u"WWWWWWWW");
+    b.SetBounds({0, 0, 400, 100});
+    const emf::PictureResult result = b.Picture();
+    ASSERT_TRUE(result.picture);
+    const QImage direct = metaview::PictureToImage(*result.picture, QSize(400, 100));
+    QSvgRenderer svg(metaview::PictureToSvg(*result.picture, "narrow"));
+    ASSERT_TRUE(svg.isValid());
+    QImage read(direct.size(), QImage::Format_RGB32);
+    read.fill(Qt::white);
+    QPainter painter(&read);
+    svg.render(&painter);
+    painter.end();
+    const int inkEnd = InkRight(direct);
+    EXPECT_GT(inkEnd, 50);
+    EXPECT_NEAR(InkRight(read), inkEnd, inkEnd / 20);
 }
 
 } // namespace
