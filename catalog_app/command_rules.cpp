@@ -56,14 +56,3 @@ bool IsCommandAvailable(Command command, const CommandState& state) {
     }
     return false;
 }
-
-bool IsCommandHandled(Command command) {
-    switch (command) {
-    case Command::Copy:
-    case Command::Cut:
-    case Command::Paste:
-        return false; // clipboard exchange comes with its own windows
-    default:
-        return true;
-    }
-}

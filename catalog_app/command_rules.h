@@ -37,7 +37,3 @@ struct CommandState {
 /// Whether the command may be chosen: the active pane's rule first, then the document's.
 /// Rules only ever take a command away; the caller also takes away what nobody handles.
 bool IsCommandAvailable(Command command, const CommandState& state);
-
-/// Whether this program handles the command at all; a command that nobody handles is
-/// unavailable whatever the rules say.
-bool IsCommandHandled(Command command);

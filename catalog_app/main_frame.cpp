@@ -1,5 +1,6 @@
 #include "main_frame.h"
 
+#include "clipboard_exchange.h"
 #include "help_window.h"
 #include "media_list_view.h"
 #include "print_commands.h"
@@ -99,6 +100,8 @@ CommandState CMainFrame::currentState() const {
     state.pane = m_Active;
     state.hasCurrentMedium = m_Doc.CurrentRow() != -1;
     state.hasCurrentTrack = m_pTrackView->HasCurrentTrack();
+    state.clipboardHasMedia = clipboard::HasMedia();
+    state.clipboardHasTrack = clipboard::HasTrack();
     return state;
 }
 
@@ -107,8 +110,7 @@ void CMainFrame::UpdateCommandUi() {
     for (const auto& [action, command] : m_Actions.RuledActions()) {
         // Printing is handled once the run's print settings are known.
         const bool handled =
-            IsCommandHandled(command) &&
-            (m_pPrint || (command != Command::Print && command != Command::PrintPreview));
+            m_pPrint || (command != Command::Print && command != Command::PrintPreview);
         action->setEnabled(handled && IsCommandAvailable(command, state));
     }
     setWindowModified(m_Doc.IsModified());

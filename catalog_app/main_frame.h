@@ -95,6 +95,7 @@ private:
     QString documentTitle() const;
     void updateTitle();
 
+    void paste();
     void editInterpreterList();
     void editSettings();
     void about();

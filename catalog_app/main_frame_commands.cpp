@@ -1,6 +1,7 @@
 // Command routing: each command goes to the pane it concerns or to the document.
 #include "main_frame.h"
 
+#include "clipboard_exchange.h"
 #include "interpreter_list_dialog.h"
 #include "media_list_view.h"
 #include "prompts.h"
@@ -10,6 +11,8 @@
 
 #include "common/about_box.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QToolBar>
@@ -26,6 +29,18 @@ void CMainFrame::connectFileActions() {
 }
 
 void CMainFrame::connectEditActions() {
+    // Copy, Cut and Paste act on the active pane: media or tracks.
+    connect(m_Actions.editCopy, &QAction::triggered, this, [this] {
+        if (m_Active == ActivePane::Media) m_pMediaView->OnCopy();
+        if (m_Active == ActivePane::Track) m_pTrackView->OnCopy();
+    });
+    connect(m_Actions.editCut, &QAction::triggered, this, [this] {
+        if (m_Active == ActivePane::Media) m_pMediaView->OnCut();
+        if (m_Active == ActivePane::Track) m_pTrackView->OnCut();
+    });
+    connect(m_Actions.editPaste, &QAction::triggered, this, &CMainFrame::paste);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &CMainFrame::UpdateCommandUi);
     // Reordering acts on the active pane: media in the media list, tracks in the track list.
     connect(m_Actions.reorderUp, &QAction::triggered, this, [this] {
         if (m_Active == ActivePane::Media) m_pMediaView->OnReorder(true);
@@ -70,6 +85,13 @@ void CMainFrame::connectWindowActions() {
     // Commands nobody handles yet are unavailable.
     for (QAction* idle : {a.filePrintSetup, a.settings})
         idle->setEnabled(false);
+}
+
+void CMainFrame::paste() {
+    if (m_Active == ActivePane::Media && !m_pMediaView->OnPaste())
+        statusBar()->showMessage(clipboard::kUnreadableMedia);
+    if (m_Active == ActivePane::Track && !m_pTrackView->OnPaste())
+        statusBar()->showMessage(clipboard::kUnreadableTrack);
 }
 
 void CMainFrame::editInterpreterList() {

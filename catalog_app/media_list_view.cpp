@@ -1,9 +1,11 @@
 #include "media_list_view.h"
 
+#include "clipboard_exchange.h"
 #include "dialog_values.h"
 #include "prompts.h"
 #include "ui_text.h"
 
+#include "catalog/clipboard_paste.h"
 #include "catalog/melvara_doc.h"
 
 #include <QDateTime>
@@ -95,7 +97,11 @@ void CMELVARAView::OnInsertMedia() {
     CMedia* media =
         m_Doc.Catalogue().Media().AddMedia(values.title1, values.title2, values.mediaType,
                                            values.creationTime, std::move(values.information));
-    if (!media) return;
+    if (media) ShowAddedMedium(media);
+}
+
+// A new medium (inserted or pasted) goes on top; no medium is current afterwards.
+void CMELVARAView::ShowAddedMedium(CMedia* media) {
     {
         QScopedValueRollback guard(m_bRefilling, true);
         m_Model.InsertRow(0, media);
@@ -104,6 +110,26 @@ void CMELVARAView::OnInsertMedia() {
     m_Doc.ClearCurrentMedia();
     m_Doc.UpdateAllViews(this, HINT_MEDIA_ADDED);
     emit StateChanged();
+}
+
+void CMELVARAView::OnCopy() {
+    const CMedia* media = m_Doc.CurrentMedia();
+    if (!media || m_Doc.CurrentRow() == -1) return;
+    clipboard::PutMedia(catalog::MediaClipOf(*media, m_Doc.Catalogue().Interpreters()));
+}
+
+void CMELVARAView::OnCut() {
+    if (m_Doc.CurrentRow() == -1) return;
+    OnCopy();
+    OnDeleteMedia();
+}
+
+bool CMELVARAView::OnPaste() {
+    if (!clipboard::HasMedia()) return true;
+    const std::optional<catalog::MediaClip> clip = clipboard::Media();
+    if (!clip) return false;
+    if (CMedia* media = catalog::PasteMedia(m_Doc.Catalogue(), *clip)) ShowAddedMedium(media);
+    return true;
 }
 
 void CMELVARAView::OnDeleteMedia() {

@@ -22,6 +22,13 @@ public:
     void OnInsertMedia();
     void OnDeleteMedia();
     void OnEditMedia();
+    /// Puts the current medium with its tracks on the clipboard.
+    void OnCopy();
+    /// Copy, then Delete media (with its question; every selected medium goes).
+    void OnCut();
+    /// Adds the clipboard's medium on top. False when the clipboard offers a medium that
+    /// cannot be read; the catalogue is then unchanged.
+    bool OnPaste();
     /// Up gives the current medium the next higher index, down the next lower one.
     void OnReorder(bool up);
     /// Selects the medium's row (a search hit); nothing when no row shows it.
@@ -39,6 +46,7 @@ private:
     void OnSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void OnHeaderClicked(int column);
     void Refill();
+    void ShowAddedMedium(CMedia* media);
     CMediaSheetValues ValuesOf(const CMedia& media) const;
 
     CMELVARADoc& m_Doc;

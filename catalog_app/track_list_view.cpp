@@ -1,9 +1,11 @@
 #include "track_list_view.h"
 
+#include "clipboard_exchange.h"
 #include "dialog_values.h"
 #include "prompts.h"
 #include "ui_text.h"
 
+#include "catalog/clipboard_paste.h"
 #include "catalog/melvara_doc.h"
 
 #include <QHeaderView>
@@ -97,7 +99,11 @@ void CMediaView::OpenTrackDialog(std::uint32_t position) {
     m_nLastInterpreter = values.interpreter;
     const CTrack* track =
         media->AddTrack(values.title, values.length, values.interpreter, position);
-    if (!track) return;
+    if (track) ShowAddedTrack(track, position);
+}
+
+// An appended track gets its row; anywhere else the list refills without a current track.
+void CMediaView::ShowAddedTrack(const CTrack* track, std::uint32_t position) {
     if (position == TRACK_APPEND) {
         QScopedValueRollback guard(m_bRefilling, true);
         m_Model.AppendRow(track);
@@ -105,6 +111,29 @@ void CMediaView::OpenTrackDialog(std::uint32_t position) {
         Refill();
     }
     AfterTrackChange();
+}
+
+void CMediaView::OnCopy() {
+    if (!m_pCurrentTrack) return;
+    clipboard::PutTrack(catalog::TrackClipOf(*m_pCurrentTrack, m_Doc.Catalogue().Interpreters()));
+}
+
+void CMediaView::OnCut() {
+    if (!m_pCurrentTrack) return;
+    OnCopy();
+    OnDeleteTrack();
+}
+
+bool CMediaView::OnPaste() {
+    CMedia* media = m_Doc.CurrentMedia();
+    if (!media || !clipboard::HasTrack()) return true;
+    const std::optional<catalog::TrackClip> clip = clipboard::Track();
+    if (!clip) return false;
+    const std::uint32_t position =
+        m_nCurrentRow != -1 ? std::uint32_t(m_nCurrentRow + 1) : TRACK_APPEND;
+    if (const CTrack* track = catalog::PasteTrack(m_Doc.Catalogue(), *media, *clip, position))
+        ShowAddedTrack(track, position);
+    return true;
 }
 
 void CMediaView::OnInsertTrack() {

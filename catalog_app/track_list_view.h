@@ -25,6 +25,13 @@ public:
     void OnInsertTrack();
     void OnDeleteTrack();
     void OnEditTrack();
+    /// Puts the current track on the clipboard.
+    void OnCopy();
+    /// Copy, then Delete track (every selected track goes, without a question).
+    void OnCut();
+    /// Adds the clipboard's track before the current track, or at the end without one.
+    /// False when the clipboard offers a track that cannot be read; nothing changes then.
+    bool OnPaste();
     /// Up exchanges the current track with its predecessor, down with its successor.
     void OnReorder(bool up);
     /// Selects the track's row (a search hit); nothing when no row shows it.
@@ -47,6 +54,7 @@ private:
     void Empty();
     void SetCurrentTrack(const CTrack* track, int row);
     void AfterTrackChange();
+    void ShowAddedTrack(const CTrack* track, std::uint32_t position);
 
     CMELVARADoc& m_Doc;
     CPrompts& m_Prompts;
