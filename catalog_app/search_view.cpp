@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyle>
 
 QString SearchLimitMessage(std::uint32_t entries) {
     return QStringLiteral("ATTENTION:\nBe informed that the search has found at leased %1 "
@@ -31,7 +32,7 @@ CSearchView::CSearchView(CMELVARADoc& doc, CPrompts& prompts, QWidget* parent)
                      {1, 20, "000:00"},
                      {2, 0}});
     // The index column also holds the row's image.
-    setColumnWidth(0, columnWidth(0) + iconSize().width() + 4);
+    setColumnWidth(0, columnWidth(0) + style()->pixelMetric(QStyle::PM_SmallIconSize) + 8);
     connect(this, &QAbstractItemView::doubleClicked, this, &CSearchView::OnActivated);
     m_Doc.AddView(this);
 }

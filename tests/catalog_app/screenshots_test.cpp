@@ -3,6 +3,7 @@
 #include "catalog_app/media_list_view.h"
 #include "catalog_app/media_sheet.h"
 #include "catalog_app/prompts.h"
+#include "catalog_app/search_view.h"
 #include "catalog_app/track_info_dialog.h"
 #include "catalog_app/track_list_view.h"
 
@@ -10,7 +11,9 @@
 
 #include "catalog/catalogue.h"
 
+#include <QAction>
 #include <QDir>
+#include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -35,6 +38,17 @@ TEST(Screenshots, MainWindowAndDialogs) {
     frame.SelectTrack(frame.TrackPane()->Model().TrackAt(1));
     QTest::qWait(50);
     EXPECT_TRUE(frame.grab().save(out.filePath(QStringLiteral("main_window.png"))));
+    frame.findChild<QLineEdit*>()->setText(QStringLiteral("an"));
+    frame.Actions().search->trigger();
+    QTest::qWait(50);
+    EXPECT_TRUE(frame.grab().save(out.filePath(QStringLiteral("search_results.png"))));
+    QWidget* hits = frame.SearchPane()->viewport();
+    const QPoint hit =
+        frame.SearchPane()->visualRect(frame.SearchPane()->model()->index(8, 1)).center();
+    QTest::mouseClick(hits, Qt::LeftButton, {}, hit);
+    QTest::mouseDClick(hits, Qt::LeftButton, {}, hit);
+    QTest::qWait(50);
+    EXPECT_TRUE(frame.grab().save(out.filePath(QStringLiteral("search_hit_selected.png"))));
 
     CMediaSheet sheet(&frame);
     CMediaSheetValues values;
