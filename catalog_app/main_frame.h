@@ -3,7 +3,7 @@
 #include "command_rules.h"
 #include "frame_actions.h"
 #include "help_index.h"
-#include "recent_files.h"
+#include "common/recent_files.h"
 
 #include "catalog/melvara_doc.h"
 

@@ -5,6 +5,7 @@
 #include "metaview/emf_doc.h"
 #include "metaview/emr_type_table.h"
 #include "metaview/file_info.h"
+#include "metaview/load_notes.h"
 #include "metaview/render_command.h"
 
 #include <QString>
@@ -14,9 +15,13 @@ namespace metaview {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: kelvane [OPTION]\n"
+    "Usage: kelvane [FILE...]\n"
+    "   or: kelvane [OPTION]\n"
     "Views and inspects enhanced metafiles (EMF); Windows metafiles (WMF) are converted.\n"
+    "Without an option the viewer's window opens, with each FILE in a window of its own.\n"
     "\n"
+    "  --screenshot OUT.png [FILE...]\n"
+    "                          open the window with the files, save a picture of it, end\n"
     "  --info FILE             print the file information, one \"label<TAB>value\" a line\n"
     "  --records FILE          print every record: position, type name, ID, size\n"
     "  --convert FILE OUT.emf  write the enhanced metafile that FILE loads as\n"
@@ -36,14 +41,6 @@ std::string Printable(const std::string& ansi) {
     for (char16_t& c : text)
         if (c < 0x20 || c == 0x7F) c = u' ';
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())).toStdString();
-}
-
-void ReportNotes(const emf::LoadNotes& notes, std::ostream& err) {
-    if (notes.recordCountDiffers) err << "note: the header's record count is wrong.\n";
-    if (notes.byteCountDiffers) err << "note: the header's byte count is wrong.\n";
-    if (!notes.damage.empty()) err << "note: the records end early: " << notes.damage << "\n";
-    if (notes.eofAdded) err << "note: EMR_EOF was missing and has been added.\n";
-    if (notes.ignoredBytes > 0) err << "note: " << notes.ignoredBytes << " bytes were ignored.\n";
 }
 
 bool Open(const std::string& path, CEMFDoc& doc, std::ostream& err) {
@@ -73,7 +70,7 @@ int Inspect(const std::string& option, const std::string& path, std::ostream& ou
         PrintInfo(doc.Data(), out);
     else
         PrintRecords(doc.Data(), out);
-    ReportNotes(doc.Data().Picture().Notes(), err);
+    err << LoadNoteText(doc.Data().Picture().Notes());
     if (out.flush()) return 0;
     err << "kelvane: the output could not be written.\n";
     return 1;
@@ -118,10 +115,26 @@ int RunCommandLine(std::span<const std::string> args, std::ostream& out, std::os
         return Inspect(option, args[1], out, err);
     if (option == "--convert" && args.size() == 3) return Convert(args[1], args[2], err);
     if (option == "--render") return RunRender(args.subspan(1), err);
-    if (option.starts_with("-")) return UsageError("wrong use of " + option + ".", err);
-    // A file name alone is for the windows, which this build does not have yet.
-    out << kUsage;
-    return 0;
+    if (option == "--screenshot") return UsageError("--screenshot needs OUT.png.", err);
+    return UsageError("wrong use of " + option + ".", err);
+}
+
+bool WantsWindows(std::span<const std::string> args) {
+    if (args.empty()) return true;
+    if (args[0] == "--screenshot") return args.size() >= 2;
+    // "--" ends the options: what follows are file names, even when they start with "-".
+    return args[0] == "--" || !args[0].starts_with("-");
+}
+
+ViewerStart ParseViewerStart(std::span<const std::string> args) {
+    ViewerStart start;
+    if (!args.empty() && args[0] == "--screenshot") {
+        start.screenshot = args[1];
+        args = args.subspan(2);
+    }
+    if (!args.empty() && args[0] == "--") args = args.subspan(1);
+    start.files.assign(args.begin(), args.end());
+    return start;
 }
 
 } // namespace metaview

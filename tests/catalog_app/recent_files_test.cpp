@@ -1,4 +1,4 @@
-#include "catalog_app/recent_files.h"
+#include "common/recent_files.h"
 
 #include <QDir>
 #include <QSettings>

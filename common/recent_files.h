@@ -4,7 +4,7 @@
 
 class QSettings;
 
-/// The most recently opened or saved catalogues, newest first, kept in the settings
+/// The most recently opened or saved files, newest first, kept in the settings
 /// section "Recent File List" as the values File1 to File4.
 class CRecentFileList {
 public:

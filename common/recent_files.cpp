@@ -1,4 +1,4 @@
-#include "recent_files.h"
+#include "common/recent_files.h"
 
 #include <QFileInfo>
 #include <QSettings>
