@@ -42,7 +42,13 @@ CMainFrame::CMainFrame(CViewerPrompts* prompts, QWidget* parent)
     UpdateCommandUi();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The child windows go first, without telling this half-destroyed frame about it.
+    m_pMdiArea->disconnect(this);
+    for (QMdiSubWindow* window : m_pMdiArea->subWindowList())
+        window->disconnect(this);
+    delete m_pMdiArea;
+}
 
 QMenu* CMainFrame::createFileMenu(bool document) {
     const CViewerActions& a = m_Actions;

@@ -25,9 +25,19 @@ QLabel* ValueField() {
     return field;
 }
 
-QString FromAnsi(const std::string& text) {
+// A parameter line for the list: ANSI text, with its tabs expanded to stops twelve
+// characters apart, as wide as the longest decimal value and its gap.
+QString ParameterLine(const std::string& text) {
+    constexpr qsizetype kTabStop = 12;
     const std::u16string wide = emf::FromCp1252(text);
-    return QString::fromUtf16(wide.data(), static_cast<qsizetype>(wide.size()));
+    QString line;
+    for (char16_t c : wide) {
+        if (c == u'\t')
+            line += QString(kTabStop - line.size() % kTabStop, QLatin1Char(' '));
+        else
+            line += QChar(c);
+    }
+    return line;
 }
 
 } // namespace
@@ -193,7 +203,7 @@ void CRecordStepDlg::showParameters() {
     m_parameters->setUpdatesEnabled(false);
     m_parameters->clear();
     for (const std::string& line : lines)
-        m_parameters->addItem(FromAnsi(line));
+        m_parameters->addItem(ParameterLine(line));
     m_parameters->setUpdatesEnabled(true);
 }
 

@@ -19,13 +19,13 @@ public:
     QRadioButton* CopyButton() const { return m_copy; }
     QRadioButton* SeenButton() const { return m_seen; }
     QCheckBox* AskAgainBox() const { return m_askAgain; }
+    /// OK: the check box goes to m_bAskAgain.
+    void accept() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void accept() override;
-
     QRadioButton* m_copy;
     QRadioButton* m_seen;
     QCheckBox* m_askAgain;

@@ -1,0 +1,169 @@
+#include "viewer_fixture.h"
+
+#include "metaview/child_frame.h"
+#include "metaview/emf_view.h"
+#include "metaview/metafile_clipboard.h"
+#include "metaview/viewer_document.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTest>
+
+namespace testing_metaview {
+namespace {
+
+QStringList MenuTitles(const CMainFrame& frame) {
+    QStringList titles;
+    for (QAction* action : frame.menuBar()->actions())
+        titles.append(action->text());
+    return titles;
+}
+
+CChildFrame* ActiveChild(const CMainFrame& frame) {
+    return qobject_cast<CChildFrame*>(frame.MdiArea()->activeSubWindow());
+}
+
+// Whether the view shows anything but white.
+bool ShowsDrawing(CKelvane& view) {
+    const QImage image = view.viewport()->grab().toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) return true;
+    return false;
+}
+
+TEST_F(ViewerTest, MenusFollowWhetherADocumentIsOpen) {
+    EXPECT_EQ(MenuTitles(frame), (QStringList{"&File", "&View", "&?"}));
+    EXPECT_FALSE(frame.Actions().playCompleteFile->isEnabled());
+    ASSERT_TRUE(frame.OpenDocumentFile(File("shapes.emf", ShapesEmf())));
+    ASSERT_TRUE(frame.OpenDocumentFile(File("small.wmf", SmallWmf())));
+    EXPECT_EQ(frame.MdiArea()->subWindowList().size(), 2);
+    EXPECT_EQ(MenuTitles(frame), (QStringList{"&File", "Edit", "&View", "Play List", "&Information",
+                                              "Options", "&Window", "&?"}));
+    EXPECT_EQ(frame.windowTitle(), "Korvel-Software Kelvane - small.wmf");
+    EXPECT_TRUE(frame.Actions().playCompleteFile->isEnabled());
+    EXPECT_TRUE(frame.Actions().askSaveOption->isChecked());
+    frame.MdiArea()->closeAllSubWindows();
+    EXPECT_EQ(MenuTitles(frame), (QStringList{"&File", "&View", "&?"}));
+    EXPECT_EQ(frame.windowTitle(), "Korvel-Software Kelvane");
+    // Both files went into the recent-file list, newest first.
+    ASSERT_GE(frame.RecentFiles().Files().size(), 2);
+    EXPECT_TRUE(frame.RecentFiles().Files()[0].endsWith("small.wmf"));
+    EXPECT_TRUE(frame.Actions().recentFiles[0]->text().endsWith("small.wmf"));
+}
+
+TEST_F(ViewerTest, TheSamePathActivatesItsWindowAnotherSpellingOpensAgain) {
+    const QString lower = File("pic.emf", ShapesEmf());
+    const QString upper = File("PIC.emf", ShapesEmf());
+    CKelvane* first = frame.OpenDocumentFile(lower);
+    frame.OpenDocumentFile(upper);
+    EXPECT_EQ(frame.OpenDocumentFile(lower), first);
+    EXPECT_EQ(frame.ActiveView(), first);
+    EXPECT_EQ(frame.MdiArea()->subWindowList().size(), 2);
+}
+
+TEST_F(ViewerTest, AFileThatDoesNotOpenIsReportedAndDamageIsShown) {
+    EXPECT_FALSE(frame.OpenDocumentFile(File("text.emf", {std::byte{'h'}, std::byte{'i'}})));
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].startsWith("Unexpected file format.|"));
+    EXPECT_TRUE(frame.MdiArea()->subWindowList().isEmpty());
+
+    std::vector<std::byte> trailing = ShapesEmf();
+    trailing.resize(trailing.size() + 12, std::byte{0x55});
+    ASSERT_TRUE(frame.OpenDocumentFile(File("trailing.emf", trailing)));
+    EXPECT_TRUE(ActiveChild(frame)->Note().contains("12 bytes were ignored"));
+    frame.OpenDocumentFile(File("sound.emf", ShapesEmf()));
+    EXPECT_EQ(ActiveChild(frame)->Note(), "");
+}
+
+TEST_F(ViewerTest, PlayListCommandsChangeWhatIsDrawn) {
+    CKelvane* view = frame.OpenDocumentFile(File("shapes.emf", ShapesEmf()));
+    ASSERT_TRUE(view);
+    CEMFData& data = view->GetDocument().Data();
+    EXPECT_TRUE(ShowsDrawing(*view));
+    frame.Actions().clearPlayList->trigger();
+    EXPECT_EQ(data.GetPlayMode(), PlayPlayList);
+    EXPECT_FALSE(ShowsDrawing(*view)) << "an empty play list draws nothing";
+    frame.Actions().playNextRecord->trigger();
+    EXPECT_TRUE(data.PlayFlag(0));
+    EXPECT_FALSE(data.PlayFlag(1));
+    frame.Actions().playCompleteFile->trigger();
+    EXPECT_EQ(data.GetPlayMode(), PlayWholeFile);
+    EXPECT_TRUE(data.PlayFlag(6));
+    EXPECT_TRUE(ShowsDrawing(*view));
+}
+
+TEST_F(ViewerTest, ZoomNeedsFixedAspectAndClicksZoomInAndOut) {
+    CKelvane* view = frame.OpenDocumentFile(File("shapes.emf", ShapesEmf()));
+    ASSERT_TRUE(view);
+    frame.UpdateCommandUi();
+    EXPECT_FALSE(frame.Actions().zoomMode->isEnabled());
+    frame.Actions().fixedAspect->trigger();
+    EXPECT_TRUE(view->FixedAspect());
+    EXPECT_TRUE(frame.Actions().zoomMode->isEnabled());
+    frame.Actions().zoomMode->trigger();
+    EXPECT_TRUE(g_bZoomMode);
+    for (int i = 0; i < 9; ++i)
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(50, 50));
+    EXPECT_EQ(view->Zoom(), 8);
+    EXPECT_EQ(view->ZoomedSize().width, view->FittedSize().width * 8);
+    EXPECT_GT(view->horizontalScrollBar()->maximum(), 0);
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, QPoint(50, 50));
+    EXPECT_EQ(view->Zoom(), 7);
+    frame.Actions().selectMode->trigger();
+    EXPECT_FALSE(g_bZoomMode);
+}
+
+TEST_F(ViewerTest, ASelectClickOutlinesTheSmallestRecordAndARightClickHidesIt) {
+    CKelvane* view = frame.OpenDocumentFile(File("shapes.emf", ShapesEmf()));
+    ASSERT_TRUE(view);
+    CEMFData& data = view->GetDocument().Data();
+    // The middle of the picture lies in the ellipse, inside the rectangle.
+    const emf::RectL drawn = view->DrawingRect();
+    const QPoint middle((drawn.left + drawn.right) / 2, (drawn.top + drawn.bottom) / 2);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, middle);
+    ASSERT_TRUE(data.SelectionShown());
+    EXPECT_EQ(data.Selection().left, 50);
+    EXPECT_EQ(data.Selection().bottom, 90);
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, middle);
+    EXPECT_FALSE(data.SelectionShown());
+}
+
+TEST_F(ViewerTest, PasteAdoptsAMetafileFromTheClipboard) {
+    CKelvane* view = frame.NewDocument();
+    EXPECT_FALSE(view->GetDocument().Data().HasPicture());
+    EXPECT_EQ(view->GetDocument().Title(), "Untitled1");
+    const std::vector<std::byte> bytes = ShapesEmf();
+    auto* mime = new QMimeData;
+    mime->setData("image/x-emf",
+                  QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
+    QGuiApplication::clipboard()->setMimeData(mime);
+    frame.UpdateCommandUi();
+    ASSERT_TRUE(frame.Actions().editPaste->isEnabled());
+    frame.Actions().editPaste->trigger();
+    EXPECT_TRUE(view->GetDocument().Data().HasPicture());
+    EXPECT_EQ(view->GetDocument().Title(), "Untitled1");
+    EXPECT_GT(view->FittedSize().width, 0) << "laid out again";
+    QGuiApplication::clipboard()->clear();
+}
+
+TEST_F(ViewerTest, ANewWindowShowsTheSameDocumentAndComputesItsLayout) {
+    CKelvane* first = frame.OpenDocumentFile(File("shapes.emf", ShapesEmf()));
+    ASSERT_TRUE(first);
+    frame.Actions().windowNew->trigger();
+    CKelvane* second = frame.ActiveView();
+    ASSERT_NE(second, first);
+    EXPECT_EQ(&second->GetDocument(), &first->GetDocument());
+    EXPECT_GT(second->FittedSize().width, 0);
+    EXPECT_EQ(ActiveChild(frame)->windowTitle(), "shapes.emf:2");
+    frame.Actions().fileClose->trigger();
+    EXPECT_TRUE(frame.MdiArea()->subWindowList().isEmpty()) << "Close ends every window";
+}
+
+} // namespace
+} // namespace testing_metaview
