@@ -2,7 +2,8 @@
 # file type, icons in the hicolor theme, AppStream metainfo and the thumbnailer of EMF/WMF.
 set(KORVEL_DESKTOP_DIR ${CMAKE_SOURCE_DIR}/resources/desktop)
 
-# Where the metainfo's screenshot links point: the project's published web pages.
+# Where the metainfo's screenshot links point: the project's published web pages, which
+# hold resources/desktop/screenshots/ under screenshots/.
 set(KORVEL_WEB_URL "https://korvel-software.example/melvara" CACHE STRING
     "Home page of the programs; the AppStream screenshots are expected below it")
 

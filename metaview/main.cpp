@@ -47,7 +47,8 @@ int RunViewer(int argc, char* argv[], const metaview::ViewerStart& start) {
     QCoreApplication::setOrganizationName(QStringLiteral("Korvel-Software"));
     QCoreApplication::setApplicationName(QStringLiteral("KELVANE"));
     QGuiApplication::setDesktopFileName(QStringLiteral("kelvane"));
-    QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kelvane")));
+    QGuiApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("kelvane"), QIcon(QStringLiteral(":/icons/kelvane.png"))));
     CMainFrame frame;
     frame.resize(1100, 760);
     frame.show();
