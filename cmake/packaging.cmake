@@ -11,6 +11,11 @@ set(CPACK_PACKAGE_DESCRIPTION_FILE ${CMAKE_SOURCE_DIR}/resources/desktop/package
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
+# Symbols bound at start, so the relocations can be made read-only (Debian's hardening); the
+# thumbnailer's start-up time does not measurably change.
+target_link_options(melvara PRIVATE -Wl,-z,relro,-z,now)
+target_link_options(kelvane PRIVATE -Wl,-z,relro,-z,now)
+
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -15,13 +15,14 @@ namespace {
 
 class InstallTree : public ::testing::Test {
 protected:
+    // The prefix is ROOT/usr, the layout tools that check a whole tree expect.
     void SetUp() override {
-        ASSERT_TRUE(prefix.isValid());
+        ASSERT_TRUE(root.isValid());
         const ProcessResult r =
-            RunProcess(KORVEL_CMAKE, {"--install", KORVEL_BUILD_DIR, "--prefix", prefix.path()});
+            RunProcess(KORVEL_CMAKE, {"--install", KORVEL_BUILD_DIR, "--prefix", Path("")});
         ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     }
-    QString Path(const QString& relative) const { return prefix.filePath(relative); }
+    QString Path(const QString& relative) const { return root.filePath("usr/" + relative); }
     QString Data(const QString& relative) const {
         return Path(QStringLiteral(KORVEL_DATADIR "/") + relative);
     }
@@ -32,7 +33,7 @@ protected:
             files << f.absoluteFilePath();
         return files;
     }
-    QTemporaryDir prefix;
+    QTemporaryDir root;
 };
 
 TEST_F(InstallTree, ProgramsAndTheHelpPagesTheyLookFor) {
@@ -71,14 +72,13 @@ TEST_F(InstallTree, DesktopEntriesAreValid) {
     EXPECT_FALSE(r.out.contains("error")) << r.out.toStdString();
 }
 
+// The whole tree, so each metainfo file's desktop entry and icon are checked as well.
 TEST_F(InstallTree, MetainfoIsValid) {
-    const QStringList files = DataFiles("metainfo", "*.metainfo.xml");
-    ASSERT_EQ(files.size(), 2);
+    ASSERT_EQ(DataFiles("metainfo", "*.metainfo.xml").size(), 2);
     if (!HaveTool("appstreamcli")) GTEST_SKIP() << "appstreamcli is not installed";
-    for (const QString& file : files) {
-        const ProcessResult r = RunProcess("appstreamcli", {"validate", "--no-net", file});
-        EXPECT_EQ(r.exitCode, 0) << r.out.toStdString() << r.err.toStdString();
-    }
+    const ProcessResult r = RunProcess("appstreamcli", {"validate-tree", "--no-net", root.path()});
+    EXPECT_EQ(r.exitCode, 0) << r.out.toStdString() << r.err.toStdString();
+    EXPECT_FALSE(r.out.contains("W: ") || r.out.contains("E: ")) << r.out.toStdString();
 }
 
 // The MIME package's magic must be the bytes a real catalogue file starts with.
