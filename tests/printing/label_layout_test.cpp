@@ -66,3 +66,28 @@ TEST(FormDestination, DeviceWithoutSizeGivesEmptyRectangle) {
 }
 
 } // namespace
+
+namespace {
+
+FormMargins Grid(std::int32_t columns, std::int32_t rows, bool spacing = true) {
+    return {0, 0, 70, 37, columns, rows, spacing ? 1 : 0};
+}
+
+TEST(LabelCells, FillTheRowThenGoDownThenToANewPage) {
+    EXPECT_EQ(LabelCells(Grid(3, 2), 2, 2, 4),
+              (std::vector<LabelCell>{{0, 2, 2}, {0, 3, 2}, {1, 1, 1}, {1, 2, 1}}));
+    EXPECT_EQ(LabelCells(Grid(2, 1), 1, 1, 3),
+              (std::vector<LabelCell>{{0, 1, 1}, {0, 2, 1}, {1, 1, 1}}));
+    EXPECT_TRUE(LabelCells(Grid(2, 2), 1, 1, 0).empty());
+}
+
+TEST(LabelCells, WithoutSpacingEachLabelHasAPageOfItsOwn) {
+    EXPECT_EQ(LabelCells(Grid(3, 8, false), 2, 5, 3),
+              (std::vector<LabelCell>{{0, 1, 1}, {1, 1, 1}, {2, 1, 1}}));
+}
+
+TEST(LabelCells, ASheetWithoutColumnsOrRowsHoldsOneLabel) {
+    EXPECT_EQ(LabelCells(Grid(0, 0), 1, 1, 2), (std::vector<LabelCell>{{0, 1, 1}, {1, 1, 1}}));
+}
+
+} // namespace

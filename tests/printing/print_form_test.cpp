@@ -3,7 +3,6 @@
 #include "catalog/melvara_doc.h"
 #include "emf/emf_builder.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSettings>
@@ -265,10 +264,3 @@ TEST_F(PrintFormPlayTest, FormFromADrawingProgramShowsTheCataloguesTexts) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

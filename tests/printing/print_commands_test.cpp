@@ -1,0 +1,168 @@
+// Print and Print Preview as the menus run them, with the dialogs answered by the test.
+#include "label_fixture.h"
+
+#include "catalog_app/label_print_job.h"
+#include "catalog_app/print_commands.h"
+#include "catalog_app/prompts.h"
+#include "catalog_app/spacing_dialog.h"
+
+#include "catalog/catalogue.h"
+#include "catalog/catalogue_file.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QPrinter>
+#include <QSpinBox>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CRecordingPrompts : public CPrompts {
+public:
+    bool RunMediaSheet(QWidget*, CMediaSheetValues&) override { return false; }
+    bool RunTrackDialog(QWidget*, CCatalogue&, CTrackDialogValues&) override { return false; }
+    bool Confirm(QWidget*, const QString&) override { return false; }
+    void Inform(QWidget*, const QString& message) override { messages << message; }
+    SaveAnswer AskToSave(QWidget*, const QString&) override { return SaveAnswer::Cancel; }
+    QStringList messages;
+};
+
+// The dialogs answer as told; the print dialog sends the job into a PDF file.
+class CTestPrintCommands : public CPrintCommands {
+public:
+    using CPrintCommands::CPrintCommands;
+    std::optional<LabelSpacingValues> startCell; ///< none: Cancel
+    bool printerOk = true;
+    QString pdf;
+    std::vector<FormMargins> askedWith;
+    int previewPages = -1;
+
+protected:
+    bool AskStartCell(QWidget*, const FormMargins& margins, LabelSpacingValues& values) override {
+        askedWith.push_back(margins);
+        if (startCell) values = *startCell;
+        return startCell.has_value();
+    }
+    bool AskPrinter(QWidget*, QPrinter& printer) override {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return printerOk;
+    }
+    void ShowPreview(QWidget*, QPrinter&, CLabelPrintJob& job) override {
+        previewPages = job.PageCount();
+    }
+};
+
+const QString kNoForm =
+    QStringLiteral("No valid printer form found for this type of media!\nCheck the file and "
+                   "path name given in the settings\nfor this type of media.");
+
+class PrintCommandsTest : public ::testing::Test {
+protected:
+    PrintCommandsTest() : commands(fx.Settings(), prompts) {
+        catalog::LoadCatalogueFile(catalogue, fx.WriteCatalogue(4).toStdString());
+        for (std::uint32_t i = 0; i < 4; ++i)
+            media.push_back(catalogue.Media().FindMedia(i));
+        fx.SetForm(0, FormBuilder(60, 30).Text(200, 200, u"#X").Save(fx.Path("form.emf")));
+        commands.pdf = fx.Path("job.pdf");
+    }
+
+    std::vector<PdfWord> Printed() {
+        return ReadPdfWords(commands.pdf).value_or(std::vector<PdfWord>{});
+    }
+
+    LabelFixture fx;
+    CRecordingPrompts prompts;
+    CTestPrintCommands commands;
+    CCatalogue catalogue;
+    std::vector<const CMedia*> media;
+};
+
+TEST_F(PrintCommandsTest, WithoutMediumOrFormTheMessageAndNoDialog) {
+    commands.OnFilePrint(nullptr, catalogue, nullptr, {});
+    fx.SetForm(0, std::nullopt);
+    commands.OnFilePrint(nullptr, catalogue, media[0], {media[0]});
+    fx.SetForm(0, fx.Path("missing.emf"));
+    commands.OnFilePrintPreview(nullptr, catalogue, media[0], {media[0]});
+    EXPECT_EQ(prompts.messages, (QStringList{kNoForm, kNoForm, kNoForm}));
+    EXPECT_TRUE(commands.askedWith.empty());
+    EXPECT_EQ(commands.previewPages, -1);
+    EXPECT_FALSE(QFile::exists(commands.pdf));
+}
+
+TEST_F(PrintCommandsTest, SpacingAsksForTheCellAndCancelPrintsNothing) {
+    fx.SetMargins(0, {10, 10, 70, 40, 2, 3, 1});
+    commands.OnFilePrint(nullptr, catalogue, media[2], {media[2]});
+    ASSERT_EQ(commands.askedWith.size(), 1u);
+    EXPECT_EQ(commands.askedWith[0].columns, 2);
+    EXPECT_FALSE(QFile::exists(commands.pdf));
+
+    commands.startCell = LabelSpacingValues{2, 3, false};
+    commands.OnFilePrint(nullptr, catalogue, media[2], {media[2]});
+    const auto words = Printed();
+    const PdfWord* index = FindWord(words, QStringLiteral("000002"));
+    ASSERT_TRUE(index);
+    EXPECT_NEAR(index->left, 10 + 70 + 2, 0.5);
+    EXPECT_NEAR(index->top, 10 + 80 + 2, 0.5);
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(PrintCommandsTest, DontUseSpacingPrintsAtTheCornerAndSwitchesSpacingOff) {
+    const FormMargins sheet{30, 30, 70, 40, 2, 3, 1};
+    fx.SetMargins(0, sheet);
+    commands.startCell = LabelSpacingValues{2, 2, true};
+    commands.OnFilePrint(nullptr, catalogue, media[1], {media[1]});
+    FormMargins off = sheet;
+    off.spacingEnabled = 0;
+    EXPECT_EQ(fx.Settings().Margins(0), off);
+    const PdfWord* index = FindWord(Printed(), QStringLiteral("000001"));
+    ASSERT_TRUE(index);
+    EXPECT_LT(index->left, 20); // the printer's own corner, not cell 2/2
+    // The next job no longer asks.
+    commands.OnFilePrint(nullptr, catalogue, media[1], {media[1]});
+    EXPECT_EQ(commands.askedWith.size(), 1u);
+}
+
+TEST_F(PrintCommandsTest, SeveralSelectedMediaMakeOneJobOnTheCurrentTypesSheet) {
+    fx.SetMargins(0, {10, 10, 80, 40, 2, 1, 1});
+    fx.SetMargins(1, {0, 0, 0, 0, 1, 1, 0}); // another type's sheet is not used
+    commands.startCell = LabelSpacingValues{2, 1, false};
+    commands.OnFilePrintPreview(nullptr, catalogue, media[3], {media[0], media[1], media[3]});
+    EXPECT_EQ(commands.previewPages, 2); // cell 2/1, then 1/1 and 2/1 of a second page
+    commands.OnFilePrint(nullptr, catalogue, media[3], {media[0], media[1], media[3]});
+    const auto words = Printed();
+    const PdfWord* first = FindWord(words, QStringLiteral("000000"));
+    const PdfWord* last = FindWord(words, QStringLiteral("000003"));
+    ASSERT_TRUE(first && last);
+    EXPECT_EQ(first->page, 0);
+    EXPECT_NEAR(first->left, 92, 0.5);
+    EXPECT_EQ(last->page, 1);
+    EXPECT_NEAR(last->left, 92, 0.5);
+}
+
+TEST(LabelSpacingDlg, RangesFollowTheSheetAndOkChecksZeroToHundred) {
+    CLabelSpacingDlg single({0, 0, 0, 0, 1, 1, 1});
+    EXPECT_EQ(single.ColumnField()->maximum(), 1);
+    EXPECT_EQ(single.RowField()->maximum(), 1);
+    EXPECT_EQ(single.windowTitle(), QStringLiteral("Label spacing values"));
+
+    CLabelSpacingDlg wide({0, 0, 0, 0, 150, 8, 1});
+    EXPECT_EQ(wide.ColumnField()->value(), 1);
+    EXPECT_EQ(wide.RowField()->maximum(), 8);
+    wide.show();
+    QTest::keyClick(wide.ColumnField(), Qt::Key_Up); // the arrows write the number
+    EXPECT_EQ(wide.ColumnField()->value(), 2);
+    wide.ColumnField()->setValue(101);
+    wide.accept();
+    EXPECT_NE(wide.result(), QDialog::Accepted);
+    wide.ColumnField()->setValue(100);
+    wide.NoSpacingBox()->setChecked(true);
+    wide.accept();
+    EXPECT_EQ(wide.result(), QDialog::Accepted);
+    EXPECT_EQ(wide.Values().column, 100);
+    EXPECT_TRUE(wide.Values().dontUseSpacing);
+}
+
+} // namespace
