@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,6 +32,8 @@ CPropMargin::CPropMargin(CFormSettings& settings, QWidget* parent)
       m_pSpacing(new QCheckBox(QStringLiteral("Enable\nspacing"), this)),
       m_pSet(MakeDisabledButton(QStringLiteral("set"), this)),
       m_pReset(MakeDisabledButton(QStringLiteral("reset"), this)) {
+    // Numbers are right-aligned: a stretched last column would push them off to the edge.
+    m_pList->header()->setStretchLastSection(false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pList);
     layout->addLayout(CreateFields());

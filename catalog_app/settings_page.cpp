@@ -59,14 +59,30 @@ QTreeWidget* MakeReportList(const QStringList& headers, QWidget* parent) {
     return list;
 }
 
+namespace {
+
+// The widest row of the column with its icon and the style's cell padding.
+int WidestRow(const QTreeWidget* list, int column) {
+    const int icon = list->style()->pixelMetric(QStyle::PM_SmallIconSize) + 6;
+    int widest = 0;
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = list->topLevelItem(row);
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(item->text(column)) +
+                                      (item->icon(column).isNull() ? 0 : icon));
+    }
+    return widest + 16;
+}
+
+} // namespace
+
 void SetHeaderWidths(QTreeWidget* list, std::initializer_list<HeaderWidth> widths) {
-    const QFontMetrics metrics = list->fontMetrics();
     int column = 0;
     for (const HeaderWidth& w : widths) {
-        const int text = metrics.horizontalAdvance(list->headerItem()->text(column));
-        // The style pads header sections more than the native list did.
+        const int text = list->fontMetrics().horizontalAdvance(list->headerItem()->text(column));
+        // The style pads cells more than the native list did: keep headers and rows whole.
         list->setColumnWidth(
-            column, std::max(w.factor * text + w.extra, list->header()->sectionSizeHint(column)));
+            column, std::max({w.factor * text + w.extra, list->header()->sectionSizeHint(column),
+                              WidestRow(list, column)}));
         ++column;
     }
 }

@@ -42,7 +42,8 @@ QIcon FlagIcon(bool on);
 /// buttons that do not react to clicks.
 QTreeWidget* MakeReportList(const QStringList& headers, QWidget* parent);
 
-/// Column widths from each header text's width w: factor x w + extra.
+/// Column widths from each header text's width w: factor x w + extra, but never narrower
+/// than the header or the rows filled so far.
 struct HeaderWidth {
     int factor;
     int extra;

@@ -1,7 +1,10 @@
 // Print and Print Preview as the menus run them, with the dialogs answered by the test.
 #include "label_fixture.h"
 
+#include "catalog_app/frame_actions.h"
 #include "catalog_app/label_print_job.h"
+#include "catalog_app/main_frame.h"
+#include "catalog_app/media_list_view.h"
 #include "catalog_app/print_commands.h"
 #include "catalog_app/prompts.h"
 #include "catalog_app/spacing_dialog.h"
@@ -140,6 +143,33 @@ TEST_F(PrintCommandsTest, SeveralSelectedMediaMakeOneJobOnTheCurrentTypesSheet) 
     EXPECT_NEAR(first->left, 92, 0.5);
     EXPECT_EQ(last->page, 1);
     EXPECT_NEAR(last->left, 92, 0.5);
+}
+
+// The main window offers printing once the run's print settings are known, for the media
+// pane's current medium, and prints the selected media in list order.
+TEST_F(PrintCommandsTest, MainWindowRoutesPrintToTheMediaPane) {
+    CMainFrame frame(&prompts);
+    frame.show();
+    ASSERT_TRUE(frame.OpenCatalogue(fx.Path("catalogue.mvr")));
+    const CFrameActions& a = frame.Actions();
+    frame.MediaPane()->setFocus();
+    frame.MediaPane()->SelectRow(0);
+    frame.UpdateCommandUi();
+    EXPECT_FALSE(a.filePrint->isEnabled()); // no print settings: nobody handles it
+    EXPECT_FALSE(a.settings->isEnabled());
+    frame.SetFormSettings(&fx.Settings());
+    EXPECT_TRUE(a.filePrint->isEnabled());
+    EXPECT_TRUE(a.filePrintPreview->isEnabled());
+    EXPECT_TRUE(a.filePrintSetup->isEnabled());
+    EXPECT_TRUE(a.settings->isEnabled());
+    frame.MediaPane()->selectAll();
+    std::vector<std::uint32_t> order;
+    for (const CMedia* m : frame.SelectedMedia())
+        order.push_back(m->MediaIndex());
+    EXPECT_EQ(order, (std::vector<std::uint32_t>{3, 2, 1, 0})); // the list shows newest first
+    fx.SetForm(0, std::nullopt);
+    a.filePrint->trigger();
+    EXPECT_EQ(prompts.messages, QStringList{kNoForm});
 }
 
 TEST(LabelSpacingDlg, RangesFollowTheSheetAndOkChecksZeroToHundred) {
