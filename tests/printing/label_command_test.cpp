@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -144,6 +145,15 @@ TEST_F(LabelCommandTest, TheProgramAnswersWithoutADisplay) {
     EXPECT_TRUE(err.contains(QStringLiteral("melvara: medium 9 is not in the catalogue\n")))
         << err.toStdString();
     EXPECT_FALSE(QFile::exists(fx.Path("other.pdf")));
+
+    // The main window's picture, taken without a display too.
+    melvara.start(QStringLiteral(KORVEL_MELVARA_BINARY),
+                  {QStringLiteral("--screenshot"), fx.Path("window.png"), request.catalogue});
+    ASSERT_TRUE(melvara.waitForFinished(30000));
+    EXPECT_EQ(melvara.exitCode(), 0) << melvara.readAllStandardError().toStdString();
+    const QImage window(fx.Path("window.png"));
+    EXPECT_GT(window.width(), 400);
+    EXPECT_GT(window.height(), 300);
 }
 
 } // namespace

@@ -51,25 +51,23 @@ protected:
     QString catalogue, form;
 };
 
-TEST_F(LabelPrintTest, MarginsAreMeasuredFromThePaperEdge) {
-    LabelRequest r = Request(QStringLiteral("0"));
-    r.margins = QStringLiteral("20,30,0,0,1,1");
-    const auto words = Print(r);
-    const PdfWord* corner = FindWord(words, QStringLiteral("Corner"));
-    ASSERT_TRUE(corner);
-    EXPECT_NEAR(corner->left, 20, kTolerance);
-    EXPECT_NEAR(corner->top, 30, kTolerance);
-}
-
-TEST_F(LabelPrintTest, ThirdColumnStartsAfterTwoSpacings) {
-    LabelRequest r = Request(QStringLiteral("0"));
-    r.margins = QStringLiteral("5,10,70,37,3,7");
-    r.cell = QStringLiteral("3,2");
-    const auto words = Print(r);
-    const PdfWord* corner = FindWord(words, QStringLiteral("Corner"));
-    ASSERT_TRUE(corner);
-    EXPECT_NEAR(corner->left, 145, kTolerance);
-    EXPECT_NEAR(corner->top, 47, kTolerance);
+// Where the label's corner lands for a sheet and start cell, from the paper's edge.
+TEST_F(LabelPrintTest, CellsAreMeasuredFromThePaperEdge) {
+    struct Case {
+        const char *margins, *cell;
+        double left, top;
+    };
+    for (const Case& c : {Case{"20,30,0,0,1,1", "1,1", 20, 30},      // margins alone
+                          Case{"5,10,70,37,3,7", "3,2", 145, 47}}) { // two spacings on
+        LabelRequest r = Request(QStringLiteral("0"));
+        r.margins = QString::fromLatin1(c.margins);
+        r.cell = QString::fromLatin1(c.cell);
+        const auto words = Print(r);
+        const PdfWord* corner = FindWord(words, QStringLiteral("Corner"));
+        ASSERT_TRUE(corner) << c.margins;
+        EXPECT_NEAR(corner->left, c.left, kTolerance) << c.margins;
+        EXPECT_NEAR(corner->top, c.top, kTolerance) << c.margins;
+    }
 }
 
 TEST_F(LabelPrintTest, FormPrintsAtItsTrueSize) {
