@@ -103,6 +103,8 @@ bool CPrintCommands::AskPrinter(QWidget* parent, QPrinter& printer) {
 
 void CPrintCommands::ShowPreview(QWidget* parent, QPrinter& printer, CLabelPrintJob& job) {
     QPrintPreviewDialog preview(&printer, parent);
+    // Its own default size shows a page too small to read a label.
+    if (parent) preview.resize(parent->window()->size().expandedTo(QSize(800, 700)));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                      [&job](QPrinter* target) { job.Print(*target); });
     preview.exec();
