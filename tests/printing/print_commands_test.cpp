@@ -120,7 +120,8 @@ TEST_F(PrintCommandsTest, DontUseSpacingPrintsAtTheCornerAndSwitchesSpacingOff) 
     FormMargins off = sheet;
     off.spacingEnabled = 0;
     EXPECT_EQ(fx.Settings().Margins(0), off);
-    const PdfWord* index = FindWord(Printed(), QStringLiteral("000001"));
+    const auto words = Printed();
+    const PdfWord* index = FindWord(words, QStringLiteral("000001"));
     ASSERT_TRUE(index);
     EXPECT_LT(index->left, 20); // the printer's own corner, not cell 2/2
     // The next job no longer asks.
