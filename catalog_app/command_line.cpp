@@ -61,13 +61,9 @@ void TakeLabel(const QCommandLineParser& parser, StartRequest& request) {
     }
 }
 
-} // namespace
-
-StartRequest ParseCommandLine(const QStringList& arguments, const QString& version) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Melvara keeps the catalogue of a private audio collection."));
-    const std::vector<Mode> modes = {
+// The actions in the order they win when several are given.
+std::vector<Mode> Modes(const QString& version) {
+    return {
         {Option("h|help", "Show this help and end."),
          [](const QCommandLineParser& p, StartRequest& r) {
              r.action = StartRequest::Action::ShowHelp;
@@ -76,7 +72,7 @@ StartRequest ParseCommandLine(const QStringList& arguments, const QString& versi
                                               QStringLiteral("melvara"));
          }},
         {Option("v|version", "Show the version and end."),
-         [&version](const QCommandLineParser&, StartRequest& r) {
+         [version](const QCommandLineParser&, StartRequest& r) {
              r.action = StartRequest::Action::ShowVersion;
              r.message = QStringLiteral("Melvara %1").arg(version);
          }},
@@ -103,6 +99,15 @@ StartRequest ParseCommandLine(const QStringList& arguments, const QString& versi
              TakeFile(p, r);
          }},
     };
+}
+
+} // namespace
+
+StartRequest ParseCommandLine(const QStringList& arguments, const QString& version) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Melvara keeps the catalogue of a private audio collection."));
+    const std::vector<Mode> modes = Modes(version);
     for (const Mode& mode : modes)
         parser.addOption(mode.option);
     for (const QCommandLineOption& option : LabelOptions())
