@@ -22,6 +22,10 @@ CMedia* CMediaList::AddMedia(std::string_view title1, std::string_view title2,
     return &media;
 }
 
+std::uint32_t CMediaList::FreeMediaIndex() {
+    return catalog::FreeSlot(m_Media, IndexOf).first;
+}
+
 CMedia* CMediaList::EditMedia(std::uint32_t mediaIndex, std::string_view title1,
                               std::string_view title2, std::int32_t mediaType,
                               std::int32_t creationTime, std::string information) {

@@ -17,6 +17,8 @@ public:
     /// Adds a medium with the lowest free media index, placed in index order.
     CMedia* AddMedia(std::string_view title1, std::string_view title2, std::int32_t mediaType,
                      std::int32_t creationTime, std::string information);
+    /// The media index the next AddMedia gives.
+    std::uint32_t FreeMediaIndex();
     /// Changes the first medium with that index (tracks untouched); nullptr when none.
     CMedia* EditMedia(std::uint32_t mediaIndex, std::string_view title1, std::string_view title2,
                       std::int32_t mediaType, std::int32_t creationTime, std::string information);

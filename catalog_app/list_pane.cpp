@@ -42,9 +42,9 @@ CListPane::CListPane(QWidget* parent) : QTreeView(parent) {
     header()->setSortIndicatorShown(false);
 }
 
-void CListPane::SetKeyCommands(QAction* enter, QAction* insert, QAction* remove) {
+void CListPane::SetKeyCommands(QAction* enter, QList<QAction*> insert, QAction* remove) {
     m_pEnter = enter;
-    m_pInsert = insert;
+    m_Insert = std::move(insert);
     m_pDelete = remove;
 }
 
@@ -76,6 +76,23 @@ void CListPane::SelectRow(int row) {
     scrollTo(index, EnsureVisible);
 }
 
+int CListPane::ActingRow() const {
+    const QModelIndex focused = currentIndex();
+    if (focused.isValid() && selectionModel()->isRowSelected(focused.row())) return focused.row();
+    const std::vector<int> rows = SelectedRows();
+    return rows.empty() ? -1 : rows.front();
+}
+
+void CListPane::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    QTreeView::selectionChanged(selected, deselected);
+    OnSelectionStateChanged();
+}
+
+void CListPane::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTreeView::currentChanged(current, previous);
+    OnSelectionStateChanged();
+}
+
 void CListPane::contextMenuEvent(QContextMenuEvent* event) {
     if (!m_pContextMenu) return;
     setFocus(Qt::PopupFocusReason);
@@ -91,7 +108,10 @@ void CListPane::keyPressEvent(QKeyEvent* event) {
     QAction* command = nullptr;
     if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) command = m_pEnter;
-        if (event->key() == Qt::Key_Insert) command = m_pInsert;
+        if (event->key() == Qt::Key_Insert) {
+            const auto available = std::ranges::find_if(m_Insert, &QAction::isEnabled);
+            command = available == m_Insert.end() ? m_Insert.value(0) : *available;
+        }
         if (event->key() == Qt::Key_Delete) command = m_pDelete;
     }
     if (!command) return QTreeView::keyPressEvent(event);

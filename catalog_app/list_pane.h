@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QTreeView>
 
 #include <initializer_list>
@@ -18,13 +19,17 @@ public:
 
     /// The main menu's popup to show on a right click or the menu key.
     void SetContextMenu(QMenu* menu) { m_pContextMenu = menu; }
-    /// Commands for the Enter, Insert and Delete keys (each may be nullptr).
-    void SetKeyCommands(QAction* enter, QAction* insert, QAction* remove);
+    /// Commands for the Enter, Insert and Delete keys (each may be nullptr); the Insert key
+    /// triggers the first of its commands that is available.
+    void SetKeyCommands(QAction* enter, QList<QAction*> insert, QAction* remove);
 
     /// The selected rows from the top down.
     std::vector<int> SelectedRows() const;
     /// Selects and focuses the row alone and scrolls it fully into view.
     void SelectRow(int row);
+    /// The row the commands act on: the focused row when it is selected, else the topmost
+    /// selected row; -1 when nothing is selected.
+    int ActingRow() const;
 
 signals:
     /// A double click anywhere in the list, on a row or not.
@@ -43,10 +48,15 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    /// Called after every change of the selection or the focused row.
+    virtual void OnSelectionStateChanged() {}
 
 private:
     QMenu* m_pContextMenu = nullptr;
     QAction* m_pEnter = nullptr;
-    QAction* m_pInsert = nullptr;
+    QList<QAction*> m_Insert;
     QAction* m_pDelete = nullptr;
 };

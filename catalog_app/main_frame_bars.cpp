@@ -45,8 +45,9 @@ void CMainFrame::createCatalogueMenus() {
     menuBar()->addAction(a.settings);
     m_pMediaView->SetContextMenu(m_pMediaMenu);
     m_pTrackView->SetContextMenu(m_pTrackMenu);
-    m_pMediaView->SetKeyCommands(a.mediaEdit, a.mediaInsert, a.mediaDelete);
-    m_pTrackView->SetKeyCommands(a.trackEdit, a.trackInsert, a.trackDelete);
+    m_pMediaView->SetKeyCommands(a.mediaEdit, {a.mediaInsert}, a.mediaDelete);
+    // Without a track to insert before, the Insert key appends (an empty list, say).
+    m_pTrackView->SetKeyCommands(a.trackEdit, {a.trackInsert, a.trackAppend}, a.trackDelete);
 }
 
 void CMainFrame::createViewAndHelpMenus() {

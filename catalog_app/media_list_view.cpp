@@ -17,9 +17,9 @@ namespace {
 const char kDeleteQuestion[] = "The selected media and all it's included\ntracks are about to be "
                                "deleted!\n\nAre you sure?";
 
-CMediaSheetValues NewMediaValues() {
+CMediaSheetValues NewMediaValues(std::uint32_t mediaIndex) {
     CMediaSheetValues values;
-    values.indexText = QStringLiteral("000000");
+    values.indexText = ui::FormatIndex(mediaIndex);
     values.totalText = QStringLiteral("0:00");
     values.trackCountText = QStringLiteral("0");
     values.title1 = "New Media Line 1";
@@ -35,29 +35,35 @@ CMELVARAView::CMELVARAView(CMELVARADoc& doc, CPrompts& prompts, QWidget* parent)
     : CListPane(parent), m_Doc(doc), m_Prompts(prompts), m_Model(this) {
     setModel(&m_Model);
     header()->setSectionsClickable(true);
+    // Shows which column the rows are sorted by (always ascending); none in catalogue order.
+    header()->setSortIndicatorShown(true);
+    header()->setSortIndicator(-1, Qt::AscendingOrder);
     SetColumnWidths({{1, 20, "000000"},
                      {2, 0},
                      {2, 0},
                      {1, 10, "000:00"},
                      {1, 0, "0000-00-00"},
                      {1, 0, "other media"}});
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &CMELVARAView::OnSelectionChanged);
     connect(header(), &QHeaderView::sectionClicked, this, &CMELVARAView::OnHeaderClicked);
     connect(this, &CListPane::DoubleClicked, this, &CMELVARAView::OnEditMedia);
     m_Doc.AddView(this);
 }
 
 CMELVARAView::~CMELVARAView() {
+    // Tearing down the rows must not touch the document any more.
+    m_bRefilling = true;
     m_Doc.RemoveView(this);
 }
 
 void CMELVARAView::OnUpdate(CDocView*, UpdateHint hint, CMedia*) {
-    if (hint == HINT_MEDIA_DELETED || hint == HINT_CATALOGUE_LOADED || hint == HINT_REFRESH_MEDIA)
+    if (hint == HINT_REFRESH_MEDIA)
+        RefillKeepingSelection();
+    else if (hint == HINT_MEDIA_DELETED || hint == HINT_CATALOGUE_LOADED)
         Refill();
     else if (hint == HINT_NEW_CATALOGUE) {
         QScopedValueRollback guard(m_bRefilling, true);
         m_Model.Clear();
+        header()->setSortIndicator(-1, Qt::AscendingOrder);
     }
     emit StateChanged();
 }
@@ -66,33 +72,56 @@ void CMELVARAView::Refill() {
     // A refill never changes the document's current medium.
     QScopedValueRollback guard(m_bRefilling, true);
     m_Model.Refill(m_Doc.Catalogue().Media());
+    header()->setSortIndicator(-1, Qt::AscendingOrder);
 }
 
-void CMELVARAView::OnSelectionChanged(const QItemSelection& selected,
-                                      const QItemSelection& deselected) {
-    if (m_bRefilling) return;
-    const QModelIndexList gained = selected.indexes();
-    if (!gained.isEmpty()) {
-        const int row = gained.last().row();
-        m_Doc.SetCurrentMedia(m_Model.MediaAt(row), row);
-    } else if (!deselected.isEmpty()) {
-        m_Doc.ClearCurrentMedia();
-    } else {
-        return;
+void CMELVARAView::RefillKeepingSelection() {
+    std::vector<CMedia*> selected;
+    for (int row : SelectedRows())
+        selected.push_back(m_Model.MediaAt(row));
+    Refill();
+    QScopedValueRollback guard(m_bRefilling, true);
+    QItemSelection selection;
+    for (CMedia* media : selected) {
+        const int row = m_Model.RowOf(media);
+        if (row >= 0) selection.select(m_Model.index(row, 0), m_Model.index(row, 0));
     }
-    m_Doc.UpdateAllViews(this, HINT_CURRENT_MEDIA);
+    selectionModel()->select(selection, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    // The current medium keeps its place among the rows: its row number is the new one.
+    const int row = m_Model.RowOf(m_Doc.CurrentMedia());
+    if (row >= 0)
+        selectionModel()->setCurrentIndex(m_Model.index(row, 0), QItemSelectionModel::NoUpdate);
+    m_Doc.SetCurrentMedia(m_Doc.CurrentMedia(), row);
+}
+
+void CMELVARAView::ClearSelection() {
+    QScopedValueRollback guard(m_bRefilling, true);
+    clearSelection();
+    m_Doc.ClearCurrentMedia();
+}
+
+void CMELVARAView::OnSelectionStateChanged() {
+    if (m_bRefilling) return;
+    const int row = ActingRow();
+    CMedia* media = m_Model.MediaAt(row);
+    if (media == m_Doc.CurrentMedia() && row == m_Doc.CurrentRow()) return;
+    const bool otherMedium = media != m_Doc.CurrentMedia();
+    m_Doc.SetCurrentMedia(media, row);
+    // A medium that only moved to another row keeps its tracks shown as they are.
+    if (otherMedium) m_Doc.UpdateAllViews(this, HINT_CURRENT_MEDIA);
     emit StateChanged();
 }
 
 void CMELVARAView::OnHeaderClicked(int column) {
     m_Model.Sort(column);
-    m_Doc.ClearCurrentMedia();
+    header()->setSortIndicator(column, Qt::AscendingOrder);
+    ClearSelection();
     m_Doc.UpdateAllViews(this, HINT_MEDIA_SORTED);
     emit StateChanged();
 }
 
 void CMELVARAView::OnInsertMedia() {
-    CMediaSheetValues values = NewMediaValues();
+    CMediaSheetValues values = NewMediaValues(m_Doc.Catalogue().Media().FreeMediaIndex());
     if (!m_Prompts.RunMediaSheet(this, values)) return;
     CMedia* media =
         m_Doc.Catalogue().Media().AddMedia(values.title1, values.title2, values.mediaType,
@@ -107,7 +136,7 @@ void CMELVARAView::ShowAddedMedium(CMedia* media) {
         m_Model.InsertRow(0, media);
     }
     m_Doc.SetModifiedFlag();
-    m_Doc.ClearCurrentMedia();
+    ClearSelection();
     m_Doc.UpdateAllViews(this, HINT_MEDIA_ADDED);
     emit StateChanged();
 }

@@ -9,8 +9,8 @@ class CMELVARADoc;
 class CPrompts;
 struct CMediaSheetValues;
 
-/// The media pane: every medium of the catalogue, the newest index on top. Selecting a
-/// row makes its medium the document's current medium.
+/// The media pane: every medium of the catalogue, the newest index on top. The focused
+/// selected row is the document's current medium; with nothing selected there is none.
 class CMELVARAView : public CListPane, public CDocView {
     Q_OBJECT
 public:
@@ -42,11 +42,17 @@ signals:
     /// The document's current medium or the catalogue changed.
     void StateChanged();
 
+protected:
+    void OnSelectionStateChanged() override;
+
 private:
-    void OnSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void OnHeaderClicked(int column);
     void Refill();
     void ShowAddedMedium(CMedia* media);
+    /// Refills and selects again the media that were selected, the current one focused.
+    void RefillKeepingSelection();
+    /// Drops the selection together with the document's current medium.
+    void ClearSelection();
     CMediaSheetValues ValuesOf(const CMedia& media) const;
 
     CMELVARADoc& m_Doc;

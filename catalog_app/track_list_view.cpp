@@ -16,20 +16,17 @@ CMediaView::CMediaView(CMELVARADoc& doc, CPrompts& prompts, QWidget* parent)
     setModel(&m_Model);
     header()->setSectionsClickable(false);
     SetColumnWidths({{1, 20, "000000"}, {5, 0}, {1, 20, "000:00"}, {2, 0}});
-    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &CMediaView::OnSelectionChanged);
     connect(this, &CListPane::DoubleClicked, this, &CMediaView::OnEditTrack);
     m_Doc.AddView(this);
 }
 
 CMediaView::~CMediaView() {
+    m_bRefilling = true;
     m_Doc.RemoveView(this);
 }
 
 void CMediaView::OnUpdate(CDocView*, UpdateHint hint, CMedia*) {
     switch (hint) {
-    case HINT_MEDIA_ADDED:
-        break;
     case HINT_APPEND_TRACK:
         OpenTrackDialog(TRACK_APPEND);
         break;
@@ -40,7 +37,12 @@ void CMediaView::OnUpdate(CDocView*, UpdateHint hint, CMedia*) {
         Empty();
         break;
     default:
-        Refill();
+        // A list left over from a medium that is no longer current would invite commands
+        // on tracks the user does not see as chosen.
+        if (m_Doc.CurrentMedia())
+            Refill();
+        else
+            Empty();
     }
     emit StateChanged();
 }
@@ -52,7 +54,6 @@ void CMediaView::Empty() {
 }
 
 void CMediaView::Refill() {
-    // Without a current medium the rows stay as they are.
     const CMedia* media = m_Doc.CurrentMedia();
     if (!media) return;
     QScopedValueRollback guard(m_bRefilling, true);
@@ -65,16 +66,11 @@ void CMediaView::SetCurrentTrack(const CTrack* track, int row) {
     m_nCurrentRow = track ? row : -1;
 }
 
-void CMediaView::OnSelectionChanged(const QItemSelection& selected,
-                                    const QItemSelection& deselected) {
+void CMediaView::OnSelectionStateChanged() {
     if (m_bRefilling) return;
-    const QModelIndexList gained = selected.indexes();
-    if (!gained.isEmpty()) {
-        const int row = gained.last().row();
-        SetCurrentTrack(m_Model.TrackAt(row), row);
-    } else if (!deselected.isEmpty()) {
-        SetCurrentTrack(nullptr, -1);
-    }
+    const int row = ActingRow();
+    if (row == m_nCurrentRow && m_Model.TrackAt(row) == m_pCurrentTrack) return;
+    SetCurrentTrack(m_Model.TrackAt(row), row);
     emit StateChanged();
 }
 

@@ -10,8 +10,8 @@
 class CMELVARADoc;
 class CPrompts;
 
-/// The track pane: the tracks of the document's current medium in track order. Its own
-/// selection is the current track.
+/// The track pane: exactly the tracks of the document's current medium in track order,
+/// nothing without one. Its focused selected row is the current track.
 class CMediaView : public CListPane, public CDocView {
     Q_OBJECT
 public:
@@ -48,8 +48,10 @@ signals:
     /// Tracks of the medium were added, changed or removed, so its total changed.
     void TracksChanged(const CMedia* media);
 
+protected:
+    void OnSelectionStateChanged() override;
+
 private:
-    void OnSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void Refill();
     void Empty();
     void SetCurrentTrack(const CTrack* track, int row);

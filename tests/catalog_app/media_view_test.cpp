@@ -43,7 +43,7 @@ TEST_F(MediaViewTest, InsertOffersANewMediumAndPutsItOnTop) {
     media.OnInsertMedia();
     ASSERT_EQ(prompts.sheetsShown.size(), 1u);
     const CMediaSheetValues& offered = prompts.sheetsShown[0];
-    EXPECT_EQ(offered.indexText, QStringLiteral("000000"));
+    EXPECT_EQ(offered.indexText, QStringLiteral("000001")); // the index it then gets
     EXPECT_EQ(offered.totalText, QStringLiteral("0:00"));
     EXPECT_EQ(offered.trackCountText, QStringLiteral("0"));
     EXPECT_EQ(offered.title1, "New Media Line 1");
@@ -71,8 +71,7 @@ TEST_F(MediaViewTest, SelectingARowMakesItCurrentAndFillsTheTrackList) {
     EXPECT_EQ(tracks.Model().rowCount(), 2);
     media.clearSelection();
     EXPECT_EQ(doc.CurrentRow(), -1);
-    // Without a current medium the track rows stay until something empties them.
-    EXPECT_EQ(tracks.Model().rowCount(), 2);
+    EXPECT_EQ(tracks.Model().rowCount(), 0);
 }
 
 TEST_F(MediaViewTest, SortingClearsTheCurrentMediumAndEmptiesTheTrackList) {
