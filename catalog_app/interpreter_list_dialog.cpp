@@ -58,6 +58,8 @@ CInterpreterListDlg::CInterpreterListDlg(CMELVARADoc& doc, CPrompts& prompts, QW
     layout->addLayout(editRow);
     layout->addWidget(buttons);
     resize(440, 420);
+    // Without a chosen row the buttons could only ask their question and do nothing.
+    OnSelectionChanged();
 }
 
 void CInterpreterListDlg::SetMark(int row, RowMark mark) {

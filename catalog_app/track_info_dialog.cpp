@@ -95,14 +95,27 @@ void CTrackInfoDlg::OnPick() {
     if (m_nPickedRow >= 0) m_pName->setText(m_PickedName);
 }
 
+QString CTrackInfoDlg::LengthProblem(const QString& text) const {
+    const std::optional<std::uint32_t> length = ParseLength(text);
+    if (!length) return QStringLiteral("Please enter an integer between 0 and %1.").arg(kMaxLength);
+    // A stored length like 4:63 came from an older entry: it may stay, but is not typed anew.
+    if (*length % 100 < 60 || *length == m_Values.length) return {};
+    return QStringLiteral("%1 would be %2:%3, but a minute has only 60 seconds.\nPlease enter "
+                          "the length as minutes and seconds (mmm:ss without the colon), with "
+                          "seconds from 00 to 59: %4 for %5.")
+        .arg(*length)
+        .arg(*length / 100)
+        .arg(*length % 100, 2, 10, QLatin1Char('0'))
+        .arg(*length + 40)
+        .arg(ui::FormatLength(*length + 40));
+}
+
 void CTrackInfoDlg::accept() {
-    const std::optional<std::uint32_t> length = ParseLength(m_pLength->text());
-    if (!length) {
+    const QString problem = LengthProblem(m_pLength->text());
+    if (!problem.isEmpty()) {
         // Window-modal and not waited for: the dialog stays open behind it.
-        auto* box = new QMessageBox(
-            QMessageBox::Warning, ui::kMessageTitle,
-            QStringLiteral("Please enter an integer between 0 and %1.").arg(kMaxLength),
-            QMessageBox::Ok, this);
+        auto* box = new QMessageBox(QMessageBox::Warning, ui::kMessageTitle, problem,
+                                    QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
         m_pLength->setFocus();
@@ -112,7 +125,7 @@ void CTrackInfoDlg::accept() {
     const CInterpreter* interpreter =
         m_Catalogue.Interpreters().FindOrAddInterpreter(ui::ToAnsi(m_pName->text()));
     m_Values.title = ui::ToAnsi(m_pTitle->text());
-    m_Values.length = *length;
+    m_Values.length = *ParseLength(m_pLength->text());
     m_Values.interpreter = interpreter->InterpreterIndex();
     QDialog::accept();
 }

@@ -25,8 +25,9 @@ public:
     /// What the dialog ended with (valid after accept()).
     const CTrackDialogValues& Values() const { return m_Values; }
 
-    /// Checks the length, finds or adds the interpreter and closes; a bad length shows
-    /// the standard message and keeps the dialog open without touching the catalogue.
+    /// Checks the length, finds or adds the interpreter and closes; a bad length (out of
+    /// range, or seconds of 60 and more typed in) shows a message and keeps the dialog
+    /// open without touching the catalogue.
     void accept() override;
 
     CInterpreterTable* Picker() const { return m_pPicker; }
@@ -40,6 +41,8 @@ private:
     QLayout* CreatePicker();
     void OnPickChanged();
     void OnPick();
+    /// Why the length text cannot be taken; empty when it can.
+    QString LengthProblem(const QString& text) const;
 
     CCatalogue& m_Catalogue;
     QLabel* m_pIndex;

@@ -178,6 +178,30 @@ TEST_F(TrackDialogTest, ALengthOutOfRangeKeepsTheDialogOpenAndAddsNoInterpreter)
     }
 }
 
+TEST_F(TrackDialogTest, SecondsOfSixtyAndMoreAreRefusedWhenTypedButKeptWhenStored) {
+    dialog.LengthEdit()->setText(QStringLiteral("463"));
+    dialog.accept();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    QMessageBox* box = dialog.findChild<QMessageBox*>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->text().contains(QStringLiteral("463 would be 4:63")))
+        << box->text().toStdString();
+    EXPECT_TRUE(box->text().contains(QStringLiteral("503 for 5:03")));
+    delete box;
+    dialog.LengthEdit()->setText(QStringLiteral("459"));
+    dialog.accept();
+    EXPECT_EQ(dialog.Values().length, 459u);
+
+    // A track stored with 4:63 keeps its length when only its title is changed.
+    values.length = 463;
+    CTrackInfoDlg stored(catalogue);
+    stored.SetValues(values);
+    stored.TitleEdit()->setText(QStringLiteral("Renamed"));
+    stored.accept();
+    EXPECT_EQ(stored.result(), QDialog::Accepted);
+    EXPECT_EQ(stored.Values().length, 463u);
+}
+
 TEST_F(TrackDialogTest, ThePageEditsTakeOnlyDigits) {
     dialog.LengthEdit()->clear();
     QTest::keyClicks(dialog.LengthEdit(), QStringLiteral("1a:7-5"));

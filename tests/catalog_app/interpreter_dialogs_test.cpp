@@ -77,6 +77,15 @@ TEST_F(InterpreterListTest, SetAsksFirstAndNoLeavesTheRow) {
     EXPECT_EQ(prompts.confirmations, 2);
 }
 
+TEST_F(InterpreterListTest, SetAndDeleteWaitForARow) {
+    CInterpreterListDlg dialog(doc, prompts);
+    EXPECT_FALSE(dialog.SetButton()->isEnabled());
+    EXPECT_FALSE(dialog.DeleteButton()->isEnabled());
+    dialog.List()->topLevelItem(2)->setSelected(true);
+    EXPECT_TRUE(dialog.SetButton()->isEnabled());
+    EXPECT_TRUE(dialog.DeleteButton()->isEnabled());
+}
+
 TEST_F(InterpreterListTest, SortingByNameAfterSetUsesTheOldNameAndDropsTheSelection) {
     CInterpreterListDlg dialog(doc, prompts);
     dialog.MarkRenamed(0, QStringLiteral("zzz"));
