@@ -137,4 +137,15 @@ TEST(CatalogueFile, UnreadablePathsAreReadErrors) {
               "Error 6 while reading from the given file!");
 }
 
+// The sample catalogue is what a new user opens first: it must load and show sound lengths.
+TEST(CatalogueFile, TheSampleCatalogueLoadsWithSecondsBelowSixty) {
+    CCatalogue sample;
+    ASSERT_TRUE(
+        catalog::LoadCatalogueFile(sample, KORVEL_TEST_DATA_DIR "/../../examples/sample.mvr").ok());
+    EXPECT_EQ(sample.Media().Count(), 36u);
+    for (const CMedia& media : sample.Media())
+        for (const CTrack& track : media.Tracks())
+            EXPECT_LT(track.Length() % 100, 60u) << media.Title1() << " / " << track.Title();
+}
+
 } // namespace

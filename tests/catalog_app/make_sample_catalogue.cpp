@@ -99,10 +99,13 @@ void AddSeries(CCatalogue& catalogue, int count) {
         const Album& artist = kAlbums[std::size_t(i) % kAlbums.size()];
         const auto interpreter =
             catalogue.Interpreters().FindOrAddInterpreter(artist.interpreter)->InterpreterIndex();
-        for (int t = 0; t < 3 + i % 6; ++t)
+        for (int t = 0; t < 3 + i % 6; ++t) {
+            // Between 2:00 and 5:59, written as minutes * 100 + seconds.
+            const int seconds = 120 + (i * 37 + t * 53) % 240;
             media->AddTrack(
                 std::string(words[(i + t) % 10]) + " (take " + std::to_string(t + 1) + ")",
-                std::uint32_t(200 + (i * 37 + t * 53) % 400), interpreter, TRACK_APPEND);
+                std::uint32_t(seconds / 60 * 100 + seconds % 60), interpreter, TRACK_APPEND);
+        }
     }
 }
 
