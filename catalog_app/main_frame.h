@@ -90,6 +90,7 @@ private:
     bool fileSaveAs();
     void openRecentFile();
     bool maybeSave();
+    void informCutShort();
     void rememberFile(const QString& path);
     void updateRecentFileActions();
     QString documentTitle() const;

@@ -32,10 +32,18 @@ bool CMainFrame::OpenCatalogue(const QString& path) {
     UpdateCommandUi();
     if (!status.ok()) {
         m_Prompts.Inform(this, QString::fromStdString(status.Message()));
+        if (status.cause == catalog::CauseEndOfFile) informCutShort();
         return false;
     }
     rememberFile(path);
     return true;
+}
+
+void CMainFrame::informCutShort() {
+    m_Prompts.Inform(this, QStringLiteral("The file ends early: %1 media could be read and are "
+                                          "shown now.\nUse Save As to keep "
+                                          "them in a new file; the damaged file stays as it is.")
+                               .arg(m_Doc.Catalogue().Media().Count()));
 }
 
 bool CMainFrame::SaveCatalogue(const QString& path) {

@@ -109,6 +109,26 @@ TEST(MainFrame, AFailedOpenShowsTheMessageAndLeavesTheCatalogueUntitled) {
     EXPECT_EQ(frame.MediaPane()->Model().rowCount(), 0);
 }
 
+TEST(MainFrame, AFileCutShortSaysHowMuchWasReadAndHowToKeepIt) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("cut.mvr"));
+    CFakePrompts prompts;
+    CMainFrame frame(&prompts);
+    for (const char* title : {"First", "Second", "Third"})
+        AddMedium(frame.Document().Catalogue(), title, {100, 200});
+    ASSERT_TRUE(frame.SaveCatalogue(path));
+    QFile file(path);
+    ASSERT_TRUE(file.resize(file.size() - 10));
+
+    EXPECT_FALSE(frame.OpenCatalogue(path));
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("Error 14")));
+    EXPECT_TRUE(prompts.messages[1].contains(QStringLiteral("2 media could be read")))
+        << prompts.messages[1].toStdString();
+    EXPECT_TRUE(prompts.messages[1].contains(QStringLiteral("Save As")));
+    EXPECT_EQ(frame.Document().Catalogue().Media().Count(), 2u);
+}
+
 TEST(MainFrame, CommandsFollowTheActivePane) {
     CFakePrompts prompts;
     CMainFrame frame(&prompts);
