@@ -1,5 +1,6 @@
 #include "help_window.h"
 
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QUrl>
@@ -20,5 +21,7 @@ CHelpWindow::CHelpWindow(const QString& indexPath, QWidget* parent)
     layout->addWidget(bar);
     layout->addWidget(m_pBrowser);
     m_pBrowser->setSource(QUrl::fromLocalFile(indexPath));
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
     resize(640, 560);
 }

@@ -5,6 +5,7 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -20,6 +21,9 @@ CMediaSheet::CMediaSheet(QWidget* parent)
     buttons->button(QDialogButtonBox::Apply)->setEnabled(false);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Enter makes a new line in the information text, so OK also takes Ctrl+Enter.
+    for (QKeyCombination key : {Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pPages);
     layout->addWidget(buttons);

@@ -1,7 +1,10 @@
 #include "prop_edit_page.h"
 
+#include "rich_text_bar.h"
+
 #include "rtf/rtf.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -9,7 +12,9 @@
 
 #include <span>
 
-CPropEdit::CPropEdit(QWidget* parent) : QWidget(parent), m_pEditor(new QTextEdit(this)) {
+CPropEdit::CPropEdit(QWidget* parent)
+    : QWidget(parent), m_pEditor(new QTextEdit(this)),
+      m_pFormatBar(new CRichTextBar(m_pEditor, this)) {
     auto* hint = new QLabel(
         QStringLiteral("This is an rich edit control. You can use it to store additional "
                        "information for this media.\nIt is recommended to use Wordpad as the "
@@ -18,9 +23,24 @@ CPropEdit::CPropEdit(QWidget* parent) : QWidget(parent), m_pEditor(new QTextEdit
     hint->setWordWrap(true);
     m_pEditor->setAcceptRichText(true);
     m_pEditor->setLineWrapMode(QTextEdit::NoWrap);
+    m_pEditor->setToolTip(QStringLiteral("Tab types a tab here: Ctrl+Tab moves on to the next "
+                                         "field, Ctrl+Enter presses OK."));
+    m_pEditor->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(hint);
+    layout->addWidget(m_pFormatBar);
     layout->addWidget(m_pEditor, 1);
+}
+
+bool CPropEdit::eventFilter(QObject* watched, QEvent* event) {
+    // Tab belongs to the text, so Ctrl+Tab and Ctrl+Shift+Tab leave the field instead.
+    if (watched == m_pEditor && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & Qt::ControlModifier &&
+            (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab))
+            return focusNextPrevChild(key->key() == Qt::Key_Tab);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CPropEdit::SetInformation(const std::string& rtf) {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+class CRichTextBar;
 class QTextEdit;
 
 /// The "Addtional Information" page: the medium's free rich text, streamed in and out
@@ -18,9 +19,14 @@ public:
     std::string Information() const;
 
     QTextEdit* Editor() const { return m_pEditor; }
+    CRichTextBar* FormatBar() const { return m_pFormatBar; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QTextEdit* m_pEditor;
+    CRichTextBar* m_pFormatBar;
     std::string m_Start;
     QString m_LoadedHtml; ///< the text as loaded, to tell whether the user changed it
 };

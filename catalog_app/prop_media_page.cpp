@@ -59,6 +59,10 @@ CPropMedia::CPropMedia(QWidget* parent)
     layout->addLayout(form);
     layout->addLayout(CreateSummary());
     layout->addStretch();
+    // Tab goes down the fields as they are shown, not in the order they were made.
+    setTabOrder(m_pTitle1, m_pTitle2);
+    setTabOrder(m_pTitle2, m_pCreated);
+    setTabOrder(m_pCreated, m_pMediaType);
 }
 
 QLayout* CPropMedia::CreateSummary() {
