@@ -35,9 +35,11 @@ CFileInfoDlg::CFileInfoDlg(const CEMFData& metafile, QWidget* parent)
          metaview::FileInformationRows(metafile.Header(), metafile.Description()))
         m_list->addTopLevelItem(
             new QTreeWidgetItem({QString::fromStdString(row.label), FromAnsi(row.value)}));
-    // Long values (the two rectangles) get the room they need.
-    m_list->resizeColumnToContents(1);
-    m_list->setColumnWidth(1, std::max(m_list->columnWidth(1), 30 * average));
+    // Long labels and values (the two rectangles) get the room they need.
+    for (int column : {0, 1}) {
+        m_list->resizeColumnToContents(column);
+        m_list->setColumnWidth(column, std::max(m_list->columnWidth(column), 30 * average));
+    }
 
     const std::string notes =
         metafile.HasPicture() ? metaview::LoadNoteText(metafile.Picture().Notes()) : std::string();

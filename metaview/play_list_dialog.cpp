@@ -41,7 +41,11 @@ CPlayListDlg::CPlayListDlg(metaview::ViewerDocument& doc, QWidget* parent)
     m_list->header()->setStretchLastSection(false);
     const int average = m_list->fontMetrics().averageCharWidth();
     m_list->setColumnWidth(metaview::PlayListModel::IndexColumn, 10 * average + 40);
-    m_list->setColumnWidth(metaview::PlayListModel::TypeColumn, 30 * average);
+    // The longest type name fits, whatever the font's average character.
+    const int longest =
+        m_list->fontMetrics().horizontalAdvance(QStringLiteral("EMR_CREATEDIBPATTERNBRUSHPT"));
+    m_list->setColumnWidth(metaview::PlayListModel::TypeColumn,
+                           std::max(30 * average, longest + 16));
     m_list->setColumnWidth(metaview::PlayListModel::IdColumn, 5 * average);
 
     auto* ok = new QDialogButtonBox(QDialogButtonBox::Ok);
@@ -54,7 +58,7 @@ CPlayListDlg::CPlayListDlg(metaview::ViewerDocument& doc, QWidget* parent)
     layout->addWidget(m_list, 1);
     layout->addWidget(ok);
     layout->addLayout(groups);
-    resize(48 * average + 110, 480);
+    resize(m_list->columnWidth(0) + m_list->columnWidth(1) + m_list->columnWidth(2) + 50, 480);
 
     enableButtons(false);
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,

@@ -21,7 +21,8 @@ QLabel* ValueField() {
     auto* field = new QLabel;
     field->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     field->setTextFormat(Qt::PlainText);
-    field->setMinimumWidth(180);
+    field->setMinimumWidth(
+        field->fontMetrics().horizontalAdvance(QStringLiteral("EMR_CREATEDIBPATTERNBRUSHPT")) + 12);
     return field;
 }
 

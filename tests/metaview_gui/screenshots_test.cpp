@@ -1,0 +1,67 @@
+#include "viewer_fixture.h"
+
+#include "metaview/emf_view.h"
+#include "metaview/file_info_dialog.h"
+#include "metaview/play_list_dialog.h"
+#include "metaview/record_step_dialog.h"
+#include "metaview/viewer_document.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeView>
+
+namespace testing_metaview {
+namespace {
+
+// Pictures of the windows over corpus files, to look at; taken only when
+// KORVEL_SCREENSHOT_DIR names a folder.
+TEST_F(ViewerTest, Screenshots) {
+    const QString folder = qEnvironmentVariable("KORVEL_SCREENSHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "set KORVEL_SCREENSHOT_DIR to take screenshots";
+    if (CorpusDir().empty()) GTEST_SKIP() << "the corpus folder ../shared/corpus is not there";
+    const QDir out(folder);
+    frame.resize(1100, 760);
+    const auto corpus = [](const char* file) {
+        return QString::fromStdString((CorpusDir() / file).string());
+    };
+    CKelvane* wmf = frame.OpenDocumentFile(corpus("caolanm-libwmf/examples/Eg.wmf"));
+    CKelvane* emf = frame.OpenDocumentFile(corpus("kakwa-libemf2svg/emf/test-068.emf"));
+    ASSERT_TRUE(wmf && emf);
+    frame.MdiArea()->tileSubWindows();
+    frame.Actions().fixedAspect->trigger();
+    QTest::qWait(100);
+    EXPECT_TRUE(frame.grab().save(out.filePath(QStringLiteral("kelvane_tiled.png"))));
+
+    CPlayListDlg list(emf->GetDocument(), &frame);
+    list.show();
+    list.List()->selectionModel()->select(list.List()->model()->index(3, 0),
+                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QTest::qWait(50);
+    EXPECT_TRUE(list.grab().save(out.filePath(QStringLiteral("kelvane_play_list.png"))));
+    list.UnmarkPlaying()->click();
+
+    {
+        CRecordStepDlg step(emf->GetDocument(), &frame);
+        step.show();
+        // Record 3 left the play list above and is passed over.
+        for (int played = 0; played < 400; ++played) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return step.ShownPosition().has_value(); }, 5000));
+            step.Play();
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return step.ShownPosition().has_value(); }, 5000));
+        QTest::qWait(50);
+        EXPECT_TRUE(step.grab().save(out.filePath(QStringLiteral("kelvane_step.png"))));
+        EXPECT_TRUE(frame.grab().save(out.filePath(QStringLiteral("kelvane_stepping.png"))));
+    }
+
+    CFileInfoDlg info(emf->GetDocument().Data(), &frame);
+    info.show();
+    QTest::qWait(50);
+    EXPECT_TRUE(info.grab().save(out.filePath(QStringLiteral("kelvane_file_info.png"))));
+}
+
+} // namespace
+} // namespace testing_metaview
