@@ -19,6 +19,9 @@ namespace {
 
 // Above this many pixels a zoomed picture is drawn only where it is visible.
 constexpr qint64 kMaxCachePixels = 16 * 1024 * 1024;
+// Pictures of more records are drawn off the user-interface thread; smaller ones draw in
+// well under a frame, where a busy note would only flicker.
+constexpr std::size_t kBackgroundRecords = 20000;
 
 std::set<CKelvane*>& AllViews() {
     static std::set<CKelvane*> views;
@@ -32,7 +35,10 @@ QRect ToQRect(const emf::RectL& r) {
 } // namespace
 
 CKelvane::CKelvane(metaview::ViewerDocument& doc, QWidget* parent)
-    : QAbstractScrollArea(parent), m_doc(doc) {
+    : QAbstractScrollArea(parent), m_doc(doc),
+      m_renderer([this](const metaview::PictureKey& key, const QImage& image) {
+          pictureReady(key, image);
+      }) {
     AllViews().insert(this);
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -165,30 +171,58 @@ void CKelvane::mousePressEvent(QMouseEvent* event) {
     QAbstractScrollArea::mousePressEvent(event);
 }
 
-QRect CKelvane::cacheArea() const {
+metaview::PictureKey CKelvane::currentKey() const {
     const QRect drawn = ToQRect(DrawingRect());
-    if (qint64(drawn.width()) * drawn.height() <= kMaxCachePixels) return drawn;
-    return drawn.intersected(QRect(scrollOffset(), viewport()->size()));
+    const QRect area = qint64(drawn.width()) * drawn.height() <= kMaxCachePixels
+                           ? drawn
+                           : drawn.intersected(QRect(scrollOffset(), viewport()->size()));
+    return {area, drawn, m_doc.Version()};
 }
 
-void CKelvane::renderCache(const QRect& area) {
-    m_cache = QImage(area.size(), QImage::Format_RGB32);
-    m_cache.fill(Qt::white);
-    QPainter painter(&m_cache);
-    painter.translate(-area.topLeft());
-    emf::DeviceContext dc(painter);
-    m_doc.Data().Draw(dc, DrawingRect());
+bool CKelvane::PictureReady() const {
+    return !m_doc.Data().HasPicture() || m_cacheKey == currentKey();
+}
+
+void CKelvane::pictureReady(const metaview::PictureKey& key, const QImage& image) {
+    if (!m_renderer.Busy()) applyCursor();
+    if (!(key == currentKey())) return; // a newer picture is on its way
+    m_cache = image;
+    m_cacheKey = key;
+    viewport()->update();
+}
+
+void CKelvane::drawBusyNote(QPainter& painter) {
+    const QString text = QStringLiteral("Drawing the picture...");
+    const QRect box = painter.fontMetrics().boundingRect(text).adjusted(-8, -4, 8, 4);
+    const QRect placed = box.translated(QPoint(8, 8) - box.topLeft());
+    painter.setPen(QColor(0x80, 0x80, 0x80));
+    painter.setBrush(QColor(0xFF, 0xFF, 0xE0));
+    painter.drawRoundedRect(placed, 4, 4);
+    painter.setPen(Qt::black);
+    painter.drawText(placed, Qt::AlignCenter, text);
 }
 
 void CKelvane::paintEvent(QPaintEvent*) {
-    if (!m_doc.Data().HasPicture()) return;
-    const QRect area = cacheArea();
-    if (area.isEmpty()) return;
-    const CacheKey key{area, DrawingRect(), m_doc.Version()};
+    const CEMFData& metafile = m_doc.Data();
+    if (!metafile.HasPicture()) return;
+    const metaview::PictureKey key = currentKey();
+    if (key.area.isEmpty()) return;
     if (!(key == m_cacheKey)) {
-        renderCache(area);
-        m_cacheKey = key;
+        if (metafile.RecordCount() < kBackgroundRecords) {
+            m_cache = metaview::RenderPicture(metafile, key);
+            m_cacheKey = key;
+        } else if (!(key == m_requestedKey)) {
+            m_requestedKey = key;
+            m_renderer.Request(metafile, key);
+            viewport()->setCursor(Qt::BusyCursor);
+        }
     }
     QPainter painter(viewport());
-    painter.drawImage(area.topLeft() - scrollOffset(), m_cache);
+    // While a new picture is drawn the old one stands in for it, stretched to the new place.
+    const QRect target = key.area.translated(-scrollOffset());
+    if (m_cacheKey == key)
+        painter.drawImage(target.topLeft(), m_cache);
+    else if (!m_cache.isNull())
+        painter.drawImage(target, m_cache);
+    if (!(m_cacheKey == key)) drawBusyNote(painter);
 }

@@ -2,6 +2,7 @@
 // The view of one metafile document: the picture stretched or at its own proportions,
 // zoom, scrolling, and the select mode's record outline.
 
+#include "metaview/picture_renderer.h"
 #include "metaview/view_layout.h"
 
 #include <QAbstractScrollArea>
@@ -43,6 +44,10 @@ public:
     /// Switches every view between zoom mode and select mode, with its mouse pointer.
     static void SetZoomMode(bool zoom);
 
+    /// Whether the picture shown is the current one (false while it is drawn off the
+    /// user-interface thread).
+    bool PictureReady() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -55,10 +60,11 @@ private:
     void updateScrollBars();
     void applyCursor();
     QPoint scrollOffset() const;
-    /// The part of the drawing rectangle the cache holds: all of it, or for a very large
-    /// zoomed picture only what is visible.
-    QRect cacheArea() const;
-    void renderCache(const QRect& area);
+    /// What the view shows now: the part of the drawing rectangle it caches (all of it, or
+    /// for a very large zoomed picture only what is visible) and the document's version.
+    metaview::PictureKey currentKey() const;
+    void pictureReady(const metaview::PictureKey& key, const QImage& image);
+    void drawBusyNote(QPainter& painter);
 
     metaview::ViewerDocument& m_doc;
     bool m_bFixedAspect = false;
@@ -67,16 +73,8 @@ private:
     metaview::ViewSize m_fitted;
     metaview::ViewSize m_client;
 
-    struct CacheKey {
-        QRect area;
-        emf::RectL drawn;
-        std::uint64_t version = UINT64_MAX;
-        bool operator==(const CacheKey& o) const {
-            return area == o.area && drawn.left == o.drawn.left && drawn.top == o.drawn.top &&
-                   drawn.right == o.drawn.right && drawn.bottom == o.drawn.bottom &&
-                   version == o.version;
-        }
-    };
     QImage m_cache;
-    CacheKey m_cacheKey;
+    metaview::PictureKey m_cacheKey;
+    metaview::PictureKey m_requestedKey;
+    metaview::PictureRenderer m_renderer;
 };

@@ -5,6 +5,8 @@
 #include "metaview/metafile_clipboard.h"
 #include "metaview/viewer_document.h"
 
+#include "emf/emf_builder.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -163,6 +165,29 @@ TEST_F(ViewerTest, ANewWindowShowsTheSameDocumentAndComputesItsLayout) {
     EXPECT_EQ(ActiveChild(frame)->windowTitle(), "shapes.emf:2");
     frame.Actions().fileClose->trigger();
     EXPECT_TRUE(frame.MdiArea()->subWindowList().isEmpty()) << "Close ends every window";
+}
+
+} // namespace
+} // namespace testing_metaview
+
+namespace testing_metaview {
+namespace {
+
+TEST_F(ViewerTest, ALargePictureIsDrawnOffTheWindowThreadAndShownWhenReady) {
+    emf::EmfBuilder b;
+    for (int i = 0; i < 25000; ++i)
+        b.Rectangle({i % 100, i % 70, i % 100 + 5, i % 70 + 5});
+    CKelvane* view = frame.OpenDocumentFile(File("large.emf", b.Build()));
+    ASSERT_TRUE(view);
+    view->viewport()->repaint();
+    EXPECT_FALSE(view->PictureReady()) << "the window does not wait for the picture";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view->PictureReady(); }, 20000));
+    EXPECT_TRUE(ShowsDrawing(*view));
+    // Closing while a picture is drawn drops the result safely.
+    frame.Actions().clearPlayList->trigger();
+    view->viewport()->repaint();
+    frame.MdiArea()->closeAllSubWindows();
+    QTest::qWait(200);
 }
 
 } // namespace
