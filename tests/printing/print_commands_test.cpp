@@ -95,6 +95,18 @@ TEST_F(PrintCommandsTest, WithoutMediumOrFormTheMessageAndNoDialog) {
     EXPECT_FALSE(QFile::exists(commands.pdf));
 }
 
+// A job that cannot be written says so instead of ending as if it had printed; a medium of
+// a type the settings do not know (a damaged file) has no form.
+TEST_F(PrintCommandsTest, FailuresAreShown) {
+    commands.pdf = fx.Path("no/such/folder/job.pdf");
+    commands.OnFilePrint(nullptr, catalogue, media[0], {media[0]});
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].startsWith(QStringLiteral("The label could not be printed")));
+    const CMedia* foreign = catalogue.Media().AddMedia("Odd", "", 42, 0, {});
+    commands.OnFilePrint(nullptr, catalogue, foreign, {foreign});
+    EXPECT_EQ(prompts.messages.back(), kNoForm);
+}
+
 TEST_F(PrintCommandsTest, SpacingAsksForTheCellAndCancelPrintsNothing) {
     fx.SetMargins(0, {10, 10, 70, 40, 2, 3, 1});
     commands.OnFilePrint(nullptr, catalogue, media[2], {media[2]});
