@@ -89,8 +89,10 @@ void CMELVARAView::RefillKeepingSelection() {
     selectionModel()->select(selection, QItemSelectionModel::Select | QItemSelectionModel::Rows);
     // The current medium keeps its place among the rows: its row number is the new one.
     const int row = m_Model.RowOf(m_Doc.CurrentMedia());
-    if (row >= 0)
+    if (row >= 0) {
         selectionModel()->setCurrentIndex(m_Model.index(row, 0), QItemSelectionModel::NoUpdate);
+        scrollTo(m_Model.index(row, 0));
+    }
     m_Doc.SetCurrentMedia(m_Doc.CurrentMedia(), row);
 }
 

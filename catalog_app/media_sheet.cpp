@@ -13,8 +13,9 @@ CMediaSheet::CMediaSheet(QWidget* parent)
     : QDialog(parent), m_pPages(new QTabWidget(this)), m_pGeneral(new CPropMedia(this)),
       m_pInformation(new CPropEdit(this)) {
     setWindowTitle(QStringLiteral("Media Information"));
-    m_pPages->addTab(m_pGeneral, QStringLiteral("General Information"));
-    m_pPages->addTab(m_pInformation, QStringLiteral("Addtional Information"));
+    // Alt+G and Alt+D reach the pages from the keyboard.
+    m_pPages->addTab(m_pGeneral, QStringLiteral("&General Information"));
+    m_pPages->addTab(m_pInformation, QStringLiteral("A&ddtional Information"));
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
     // No page ever marks itself changed, so Apply stays unavailable.
@@ -27,7 +28,9 @@ CMediaSheet::CMediaSheet(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pPages);
     layout->addWidget(buttons);
-    resize(520, 400);
+    resize(560, 420);
+    // The sheet opens in the first title, ready to be typed over.
+    m_pGeneral->setFocus();
 }
 
 void CMediaSheet::SetValues(const CMediaSheetValues& values) {

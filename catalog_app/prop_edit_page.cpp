@@ -23,7 +23,7 @@ CPropEdit::CPropEdit(QWidget* parent)
     hint->setWordWrap(true);
     m_pEditor->setAcceptRichText(true);
     m_pEditor->setLineWrapMode(QTextEdit::NoWrap);
-    m_pEditor->setToolTip(QStringLiteral("Tab types a tab here: Ctrl+Tab moves on to the next "
+    m_pEditor->setToolTip(QStringLiteral("Tab types a tab here.\nCtrl+Tab moves on to the next "
                                          "field, Ctrl+Enter presses OK."));
     m_pEditor->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);

@@ -59,7 +59,9 @@ CPropMedia::CPropMedia(QWidget* parent)
     layout->addLayout(form);
     layout->addLayout(CreateSummary());
     layout->addStretch();
-    // Tab goes down the fields as they are shown, not in the order they were made.
+    // Tab goes down the fields as they are shown, not in the order they were made. The
+    // proxy first: it moves the first title in the chain.
+    setFocusProxy(m_pTitle1);
     setTabOrder(m_pTitle1, m_pTitle2);
     setTabOrder(m_pTitle2, m_pCreated);
     setTabOrder(m_pCreated, m_pMediaType);
@@ -82,6 +84,7 @@ void CPropMedia::SetValues(const CMediaSheetValues& values) {
     m_pCreated->setDate(QDateTime::fromSecsSinceEpoch(values.creationTime).date());
     m_pIndex->setText(values.indexText);
     m_pTitle1->setText(ui::FromAnsi(values.title1));
+    m_pTitle1->selectAll();
     m_pTitle2->setText(ui::FromAnsi(values.title2));
     m_pTotal->setText(values.totalText);
     m_pTrackCount->setText(values.trackCountText);

@@ -126,6 +126,9 @@ void CRichTextBar::CreateCharacterTools() {
 
     m_pFont = new QFontComboBox(this);
     m_pFont->setToolTip(QStringLiteral("Font"));
+    // Narrow enough that the whole bar fits the sheet.
+    m_pFont->setMinimumContentsLength(12);
+    m_pFont->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     addWidget(m_pFont);
     connect(m_pFont, &QComboBox::textActivated, this, [this](const QString& family) {
         QTextCharFormat format;

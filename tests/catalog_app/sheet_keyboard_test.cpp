@@ -55,7 +55,9 @@ protected:
 TEST_F(SheetKeyboardTest, TabFollowsTheFieldsAsShown) {
     const auto edits = sheet.GeneralPage()->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
     ASSERT_GE(edits.size(), 2);
-    edits[0]->setFocus();
+    // The sheet opens in the first title, ready to be typed over.
+    EXPECT_EQ(QApplication::focusWidget(), edits[0]);
+    EXPECT_EQ(edits[0]->selectedText(), QStringLiteral("One"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), edits[1]);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
