@@ -1,12 +1,12 @@
 #include "metaview/picture_export.h"
 
 #include "emf/player/metafile_player.h"
+#include "metaview/svg_clipping.h"
 
 #include <QBuffer>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 
 #include <algorithm>
 
@@ -60,17 +60,9 @@ QImage PictureToImage(const emf::EnhMetaFile& picture, const QSize& size) {
 
 QByteArray PictureToSvg(const emf::EnhMetaFile& picture, const QString& title) {
     const QSize pixels = Pixels(PictureSizeMm(picture.Header()), kSvgDpi);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setResolution(int(kSvgDpi));
-    svg.setSize(pixels);
-    svg.setViewBox(QRect(QPoint(0, 0), pixels));
-    svg.setTitle(title);
-    svg.setDescription(QStringLiteral("Drawn by Kelvane"));
+    SvgClipDevice svg(pixels, title);
     if (!Play(&svg, picture, pixels)) return {};
-    return bytes;
+    return svg.Finish();
 }
 
 QByteArray PictureToPdf(const emf::EnhMetaFile& picture, const QString& title) {

@@ -151,4 +151,40 @@ TEST(VectorExportDrawing, SvgAgreesWithTheImageOnNarrowedText) {
     EXPECT_NEAR(InkRight(read), inkEnd, inkEnd / 20);
 }
 
+// Read back by a browser-grade renderer: Qt's own SVG renderer knows no clip paths.
+TEST(VectorExportDrawing, SvgKeepsClipping) {
+    if (!HaveTool("rsvg-convert")) GTEST_SKIP() << "rsvg-convert (librsvg2-bin) is not installed";
+    emf::EmfBuilder b;
+    b.SetFrame({0, 0, 10000, 10000});
+    b.SetBounds({0, 0, 100, 100});
+    const std::int32_t clip[] = {0, 0, 50, 100}; // EMR_INTERSECTCLIPRECT: the left half
+    b.AddRecord(30, emf::Bytes(reinterpret_cast<const std::byte*>(clip), sizeof clip));
+    b.CreateBrushIndirect(1, 0, 0x0000FF);
+    b.SelectObject(1);
+    b.Rectangle({0, 0, 100, 100});
+    const emf::PictureResult result = b.Picture();
+    ASSERT_TRUE(result.picture);
+    QTemporaryDir dir;
+    QFile svg(dir.filePath("clip.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
+    svg.write(metaview::PictureToSvg(*result.picture, "clip"));
+    svg.close();
+    const QString png = dir.filePath("clip.png");
+    const ProcessResult r =
+        RunProcess("rsvg-convert", {"-w", "100", "-b", "white", "-o", png, svg.fileName()});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QImage read = QImage(png).convertToFormat(QImage::Format_RGB32);
+    const QImage direct = metaview::PictureToImage(*result.picture, read.size());
+    int red = 0, differ = 0;
+    for (int y = 0; y < read.height(); ++y)
+        for (int x = 0; x < read.width(); ++x) {
+            red += direct.pixelColor(x, y) == Qt::red;
+            differ += qAbs(qRed(direct.pixel(x, y)) - qRed(read.pixel(x, y))) +
+                          qAbs(qGreen(direct.pixel(x, y)) - qGreen(read.pixel(x, y))) >
+                      64;
+        }
+    EXPECT_GT(red, 50); // the clipped half of the rectangle
+    EXPECT_LT(differ, read.width() * read.height() / 50) << "the SVG shows what the clip hides";
+}
+
 } // namespace
