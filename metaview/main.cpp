@@ -13,14 +13,6 @@
 
 namespace {
 
-// Opens the files; false when files were named and none of them opened.
-bool OpenFiles(CMainFrame& frame, const std::vector<std::string>& files) {
-    bool any = files.empty();
-    for (const std::string& file : files)
-        any = frame.OpenDocumentFile(QFile::decodeName(file.c_str())) != nullptr || any;
-    return any;
-}
-
 // The main window as a user sees it at start, with the pictures drawn, written to path.
 int TakeScreenshot(CMainFrame& frame, const std::string& path) {
     frame.MdiArea()->tileSubWindows();
@@ -52,8 +44,11 @@ int RunViewer(int argc, char* argv[], const metaview::ViewerStart& start) {
     CMainFrame frame;
     frame.resize(1100, 760);
     frame.show();
-    // A named file that does not open ends the start, after its message.
-    if (!OpenFiles(frame, start.files)) return 1;
+    // When none of the named files opens, the start ends after their messages.
+    QStringList files;
+    for (const std::string& file : start.files)
+        files.append(QFile::decodeName(file.c_str()));
+    if (!files.isEmpty() && frame.OpenDocumentFiles(files) == 0) return 1;
     if (screenshot) return TakeScreenshot(frame, start.screenshot);
     return QApplication::exec();
 }

@@ -26,6 +26,7 @@ CMainFrame::CMainFrame(CViewerPrompts* prompts, QWidget* parent)
     // The toolbar pictures live in the library's resources, which a static library must
     // register itself.
     Q_INIT_RESOURCE(kelvane);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/kelvane.png")));
     setCentralWidget(m_pMdiArea);
     m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -145,6 +146,7 @@ void CMainFrame::arrangeIcons() {
 
 CChildFrame* CMainFrame::addChild(metaview::ViewerDocument& doc) {
     auto* child = new CChildFrame(doc);
+    child->setWindowIcon(windowIcon());
     m_pMdiArea->addSubWindow(child);
     connect(child, &QObject::destroyed, this, [this, docPtr = &doc] { releaseIfUnused(docPtr); });
     renumberWindows(doc);

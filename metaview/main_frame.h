@@ -31,6 +31,8 @@ public:
     /// Opens the file in a new child window, or activates the window of the open document
     /// with exactly this path. A file that does not open gives its message; nullptr then.
     CKelvane* OpenDocumentFile(const QString& path);
+    /// Opens each file (dropped, chosen or named at start); how many opened.
+    int OpenDocumentFiles(const QStringList& paths);
     /// File New: an empty document in a new child window.
     CKelvane* NewDocument();
     /// Window New Window: one more window on the active document.

@@ -83,8 +83,7 @@ CKelvane* CMainFrame::NewWindow() {
 }
 
 void CMainFrame::fileOpen() {
-    for (const QString& path : m_Prompts.AskOpenPaths(this))
-        OpenDocumentFile(path);
+    OpenDocumentFiles(m_Prompts.AskOpenPaths(this));
 }
 
 void CMainFrame::fileSave() {
@@ -155,7 +154,16 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
+    QStringList paths;
     for (const QUrl& url : event->mimeData()->urls())
-        if (url.isLocalFile()) OpenDocumentFile(url.toLocalFile());
+        if (url.isLocalFile()) paths.append(url.toLocalFile());
+    OpenDocumentFiles(paths);
     event->acceptProposedAction();
+}
+
+int CMainFrame::OpenDocumentFiles(const QStringList& paths) {
+    int opened = 0;
+    for (const QString& path : paths)
+        opened += OpenDocumentFile(path) ? 1 : 0;
+    return opened;
 }

@@ -1,6 +1,7 @@
 #include "viewer_fixture.h"
 
 #include "metaview/child_frame.h"
+#include "metaview/command_line.h"
 #include "metaview/emf_view.h"
 #include "metaview/metafile_clipboard.h"
 #include "metaview/viewer_document.h"
@@ -188,6 +189,36 @@ TEST_F(ViewerTest, ALargePictureIsDrawnOffTheWindowThreadAndShownWhenReady) {
     view->viewport()->repaint();
     frame.MdiArea()->closeAllSubWindows();
     QTest::qWait(200);
+}
+
+} // namespace
+} // namespace testing_metaview
+
+namespace testing_metaview {
+namespace {
+
+TEST_F(ViewerTest, SeveralFilesOpenEachInItsWindowAndABadOneDoesNotStopTheOthers) {
+    // What a drop of several files, the open dialog and the command line do.
+    EXPECT_EQ(frame.OpenDocumentFiles(
+                  {File("a.emf", ShapesEmf()), File("bad.emf", {}), File("b.wmf", SmallWmf())}),
+              2);
+    EXPECT_EQ(frame.MdiArea()->subWindowList().size(), 2);
+    EXPECT_EQ(prompts.messages.size(), 1);
+}
+
+TEST(ViewerStart, FileNamesAndScreenshotStartTheWindowsOptionsDoNot) {
+    using Args = std::vector<std::string>;
+    EXPECT_TRUE(metaview::WantsWindows(Args{}));
+    EXPECT_TRUE(metaview::WantsWindows(Args{"a.emf", "b.wmf"}));
+    EXPECT_TRUE(metaview::WantsWindows(Args{"--", "-odd.emf"}));
+    EXPECT_TRUE(metaview::WantsWindows(Args{"--screenshot", "out.png"}));
+    EXPECT_FALSE(metaview::WantsWindows(Args{"--screenshot"}));
+    EXPECT_FALSE(metaview::WantsWindows(Args{"--info", "a.emf"}));
+    const metaview::ViewerStart start =
+        metaview::ParseViewerStart(Args{"--screenshot", "out.png", "a.emf", "b.wmf"});
+    EXPECT_EQ(start.screenshot, "out.png");
+    EXPECT_EQ(start.files, (Args{"a.emf", "b.wmf"}));
+    EXPECT_EQ(metaview::ParseViewerStart(Args{"--", "-odd.emf"}).files, Args{"-odd.emf"});
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "viewer_fixture.h"
 
+#include "metaview/child_frame.h"
 #include "metaview/emf_view.h"
 #include "metaview/file_info_dialog.h"
 #include "metaview/play_list_dialog.h"
@@ -7,10 +8,14 @@
 #include "metaview/viewer_document.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 namespace testing_metaview {
@@ -56,6 +61,30 @@ TEST_F(ViewerTest, Screenshots) {
         EXPECT_TRUE(step.grab().save(out.filePath(QStringLiteral("kelvane_step.png"))));
         EXPECT_TRUE(frame.grab().save(out.filePath(QStringLiteral("kelvane_stepping.png"))));
     }
+
+    // Zoomed in twice and scrolled, with a table cell outlined.
+    for (QMdiSubWindow* window : frame.MdiArea()->subWindowList())
+        if (qobject_cast<CChildFrame*>(window)->View() == emf)
+            frame.MdiArea()->setActiveSubWindow(window);
+    frame.Actions().playCompleteFile->trigger();
+    frame.Actions().zoomMode->trigger();
+    QTest::mouseClick(emf->viewport(), Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseClick(emf->viewport(), Qt::LeftButton, {}, QPoint(100, 100));
+    frame.Actions().selectMode->trigger();
+    emf->horizontalScrollBar()->setValue(150);
+    emf->verticalScrollBar()->setValue(300);
+    QTest::mouseClick(emf->viewport(), Qt::LeftButton, {}, QPoint(250, 190));
+    QTest::qWait(50);
+    EXPECT_TRUE(frame.grab().save(out.filePath(QStringLiteral("kelvane_zoomed.png"))));
+
+    // The About box runs modally; it is taken and closed from inside its loop.
+    QTimer::singleShot(200, [&out] {
+        QWidget* about = QApplication::activeModalWidget();
+        ASSERT_TRUE(about);
+        EXPECT_TRUE(about->grab().save(out.filePath(QStringLiteral("kelvane_about.png"))));
+        about->close();
+    });
+    frame.Actions().helpAbout->trigger();
 
     CFileInfoDlg info(emf->GetDocument().Data(), &frame);
     info.show();
