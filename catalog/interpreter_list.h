@@ -6,6 +6,10 @@
 #include <list>
 #include <string_view>
 
+namespace catalog {
+class CatalogueEdit;
+}
+
 /// One performer; tracks refer to it by its index.
 class CInterpreter {
 public:
@@ -16,6 +20,7 @@ public:
 private:
     friend class CInterpreterList;
     friend struct CatalogueFormat;
+    friend class catalog::CatalogueEdit;
 
     std::uint32_t m_nIndex = 0;
     CCountedString m_Name;
@@ -49,6 +54,7 @@ public:
 
 private:
     friend struct CatalogueFormat;
+    friend class catalog::CatalogueEdit;
 
     std::list<CInterpreter> m_Entries;
     std::list<CInterpreter>::iterator m_Cursor = m_Entries.end();

@@ -9,6 +9,10 @@
 #include <string>
 #include <string_view>
 
+namespace catalog {
+class CatalogueEdit;
+}
+
 /// AddTrack position that appends (written -1 by callers).
 inline constexpr std::uint32_t TRACK_APPEND = 0xFFFFFFFF;
 
@@ -58,6 +62,7 @@ private:
     friend class CMediaList;
     friend class CCatalogue;
     friend struct CatalogueFormat;
+    friend class catalog::CatalogueEdit;
 
     CTrack* FindTrack(std::uint32_t trackIndex);
     std::list<CTrack>::iterator InsertPoint(std::uint32_t position);

@@ -55,6 +55,7 @@ public:
 
 private:
     friend struct CatalogueFormat;
+    friend class catalog::CatalogueEdit;
 
     std::list<CMedia>::iterator FindIt(std::uint32_t mediaIndex);
     bool HasIndex(std::uint32_t mediaIndex) const;

@@ -3,7 +3,6 @@
 #include "catalog/catalogue_file.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 CMELVARADoc::CMELVARADoc() : m_pCatalogue(std::make_unique<CCatalogue>()) {}
 
@@ -74,18 +73,10 @@ void CMELVARADoc::OnRefreshMediaList() {
     UpdateAllViews(nullptr, HINT_REFRESH_MEDIA);
 }
 
-std::size_t CMELVARADoc::OnClearUnused() {
-    std::unordered_set<std::uint32_t> used;
-    for (const CMedia& media : m_pCatalogue->Media())
-        for (const CTrack& track : media.Tracks())
-            used.insert(track.InterpreterIndex());
-    std::vector<std::uint32_t> unused;
-    for (const CInterpreter& entry : m_pCatalogue->Interpreters())
-        if (!used.contains(entry.InterpreterIndex())) unused.push_back(entry.InterpreterIndex());
-    for (std::uint32_t index : unused)
-        m_pCatalogue->Interpreters().DeleteInterpreter(index);
-    if (!unused.empty()) m_bModified = true;
-    return unused.size();
+std::size_t CMELVARADoc::OnClearUnused(catalog::CatalogueEdit& edit) {
+    const std::size_t removed = edit.ClearUnusedInterpreters();
+    if (removed != 0) m_bModified = true;
+    return removed;
 }
 
 bool CMELVARADoc::IsCommandEnabled(DocCommand command) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/catalogue.h"
+#include "catalog/catalogue_edit.h"
 #include "catalog/catalogue_status.h"
 #include "catalog/update_hint.h"
 
@@ -68,8 +69,9 @@ public:
     void OnAppendTrack();
     /// "Refresh media list": HINT_REFRESH_MEDIA.
     void OnRefreshMediaList();
-    /// "Clear unused": deletes every interpreter no track refers to; returns how many.
-    std::size_t OnClearUnused();
+    /// "Clear unused": deletes every interpreter no track refers to through the edit and
+    /// marks the document modified when there were any; returns how many.
+    std::size_t OnClearUnused(catalog::CatalogueEdit& edit);
     /// The document's enabling rule: commands that need a medium are off without one.
     bool IsCommandEnabled(DocCommand command) const;
 

@@ -66,7 +66,8 @@ void CMainFrame::connectPaneActions() {
             [this] { m_pSearchView->RunSearch(m_pSearchText->text()); });
     connect(a.interpreterEditList, &QAction::triggered, this, &CMainFrame::editInterpreterList);
     connect(a.interpreterClearUnused, &QAction::triggered, this, [this] {
-        m_Doc.OnClearUnused();
+        catalog::CatalogueEdit edit(m_Doc.Catalogue());
+        m_Doc.OnClearUnused(edit);
         UpdateCommandUi();
     });
 }
