@@ -1,5 +1,7 @@
 #include "catalog/catalogue_edit.h"
 
+#include "catalog/clipboard_paste.h"
+
 #include <algorithm>
 #include <iterator>
 #include <list>
@@ -245,13 +247,24 @@ CInterpreter* CatalogueEdit::FindOrAddInterpreter(std::string_view name) {
     CInterpreterList& interpreters = m_Catalogue.Interpreters();
     const std::size_t before = interpreters.Count();
     CInterpreter* entry = interpreters.FindOrAddInterpreter(name);
-    if (interpreters.Count() != before) {
-        std::list<CInterpreter>& list = interpreters.m_Entries;
-        Log(std::make_unique<PresenceChange<CInterpreter>>(list,
-                                                           std::vector{IteratorOf(list, entry)}),
-            HeldBytes(*entry));
-    }
+    TakeOverAddedInterpreter(entry->InterpreterIndex(), before);
     return entry;
+}
+
+void CatalogueEdit::TakeOverAddedInterpreter(std::uint32_t interpreterIndex,
+                                             std::size_t countBefore) {
+    CInterpreterList& interpreters = m_Catalogue.Interpreters();
+    CInterpreter* entry = interpreters.FindInterpreter(interpreterIndex);
+    if (!entry || interpreters.Count() != countBefore + 1) return;
+    std::list<CInterpreter>& list = interpreters.m_Entries;
+    Log(std::make_unique<PresenceChange<CInterpreter>>(list, std::vector{IteratorOf(list, entry)}),
+        HeldBytes(*entry));
+}
+
+std::uint32_t CatalogueEdit::InterpreterFor(std::string_view name) {
+    name = name.substr(0, name.find('\0'));
+    if (name.find_first_not_of(" \t\n\v\f\r") == std::string_view::npos) return NO_INTERPRETER;
+    return FindOrAddInterpreter(name)->InterpreterIndex();
 }
 
 CInterpreter* CatalogueEdit::RenameInterpreter(std::uint32_t interpreterIndex,

@@ -45,6 +45,12 @@ public:
     void MoveTrack(CMedia& media, std::uint32_t trackIndex, bool towardFront);
 
     CInterpreter* FindOrAddInterpreter(std::string_view name);
+    /// The index of the interpreter with that name (added when new), as paste takes it:
+    /// catalog::NO_INTERPRETER for a blank name, which would otherwise become a nameless entry.
+    std::uint32_t InterpreterFor(std::string_view name);
+    /// Logs the interpreter with that index as added by this step, when the list grew by
+    /// it since countBefore (a dialog added it on its own before the step's other changes).
+    void TakeOverAddedInterpreter(std::uint32_t interpreterIndex, std::size_t countBefore);
     CInterpreter* RenameInterpreter(std::uint32_t interpreterIndex, std::string_view name);
     void DeleteInterpreter(std::uint32_t interpreterIndex);
     /// Deletes every interpreter no track refers to; returns how many.

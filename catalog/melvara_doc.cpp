@@ -73,9 +73,16 @@ void CMELVARADoc::OnRefreshMediaList() {
     UpdateAllViews(nullptr, HINT_REFRESH_MEDIA);
 }
 
-std::size_t CMELVARADoc::OnClearUnused(catalog::CatalogueEdit& edit) {
-    const std::size_t removed = edit.ClearUnusedInterpreters();
-    if (removed != 0) m_bModified = true;
+void CMELVARADoc::CommitEdit(std::unique_ptr<catalog::CatalogueEdit> edit, std::string name) {
+    if (!edit || edit->IsEmpty()) return;
+    m_bModified = true;
+    if (m_EditSink) m_EditSink(std::move(edit), std::move(name));
+}
+
+std::size_t CMELVARADoc::OnClearUnused() {
+    auto edit = std::make_unique<catalog::CatalogueEdit>(*m_pCatalogue);
+    const std::size_t removed = edit->ClearUnusedInterpreters();
+    CommitEdit(std::move(edit), "Clear unused");
     return removed;
 }
 

@@ -6,6 +6,7 @@
 #include "catalog/update_hint.h"
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -53,6 +54,14 @@ public:
     void SetCurrentMedia(CMedia* media, int row);
     void ClearCurrentMedia() { SetCurrentMedia(nullptr, -1); }
 
+    /// Where committed steps go (the program's undo history); without one they are
+    /// simply kept done.
+    using EditSink = std::function<void(std::unique_ptr<catalog::CatalogueEdit>, std::string)>;
+    void SetEditSink(EditSink sink) { m_EditSink = std::move(sink); }
+    /// Marks the document modified and hands the carried-out step, named for the Undo
+    /// and Redo captions, to the sink. A step that changed nothing is dropped.
+    void CommitEdit(std::unique_ptr<catalog::CatalogueEdit> edit, std::string name);
+
     bool IsModified() const { return m_bModified; }
     void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
 
@@ -69,9 +78,9 @@ public:
     void OnAppendTrack();
     /// "Refresh media list": HINT_REFRESH_MEDIA.
     void OnRefreshMediaList();
-    /// "Clear unused": deletes every interpreter no track refers to through the edit and
-    /// marks the document modified when there were any; returns how many.
-    std::size_t OnClearUnused(catalog::CatalogueEdit& edit);
+    /// "Clear unused": deletes every interpreter no track refers to as one step; returns
+    /// how many.
+    std::size_t OnClearUnused();
     /// The document's enabling rule: commands that need a medium are off without one.
     bool IsCommandEnabled(DocCommand command) const;
 
@@ -84,4 +93,5 @@ private:
     bool m_bModified = false;
     std::string m_PathName;
     std::vector<CDocView*> m_Views;
+    EditSink m_EditSink;
 };

@@ -8,11 +8,9 @@ ImportCounts AddNewMedia(CatalogueEdit& edit, std::span<const NewMedium> media) 
     for (const NewMedium& medium : media) {
         CMedia* added = edit.AddMedia(medium.title1, medium.title2, medium.mediaType,
                                       medium.creationTime, std::string());
-        for (const NewTrack& track : medium.tracks) {
-            const CInterpreter* interpreter = edit.FindOrAddInterpreter(track.interpreter);
-            edit.AddTrack(*added, track.title, track.length, interpreter->InterpreterIndex(),
+        for (const NewTrack& track : medium.tracks)
+            edit.AddTrack(*added, track.title, track.length, edit.InterpreterFor(track.interpreter),
                           TRACK_APPEND);
-        }
         ++counts.media;
         counts.tracks += medium.tracks.size();
     }

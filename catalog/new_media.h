@@ -15,7 +15,7 @@ namespace catalog {
 struct NewTrack {
     std::string title;
     MinSecLength length = 0;
-    std::string interpreter; ///< a name, found or added as paste does
+    std::string interpreter; ///< a name, found or added as paste does (blank: none)
 };
 
 struct NewMedium {

@@ -45,7 +45,7 @@ bool SearchPaneRule(Command command, const CommandState& s) {
 } // namespace
 
 bool IsCommandAvailable(Command command, const CommandState& state) {
-    if (command == Command::Undo || command == Command::Split) return false;
+    if (command == Command::Split) return false;
     switch (state.pane) {
     case ActivePane::Media:
         return MediaPaneRule(command, state);

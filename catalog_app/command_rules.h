@@ -21,7 +21,6 @@ enum class Command : std::uint8_t {
     Paste,
     Print,
     PrintPreview,
-    Undo,
     Split,
 };
 

@@ -46,6 +46,8 @@ CFrameActions::CFrameActions(QObject* p)
       recentPlaceholder(MakeAction(p, "Recent File", "Open this document")),
       editUndo(MakeAction(p, "&Undo", "Undo the last action\nUndo",
                           {Key(Qt::CTRL | Qt::Key_Z), Key(Qt::ALT | Qt::Key_Backspace)})),
+      editRedo(MakeAction(p, "&Redo", "Redo the previously undone action\nRedo",
+                          {Key(Qt::CTRL | Qt::Key_Y), Key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)})),
       editCut(MakeAction(p, "Cu&t", "Cut the selection and put it on the Clipboard\nCut",
                          {Key(Qt::CTRL | Qt::Key_X), Key(Qt::SHIFT | Qt::Key_Delete)})),
       editCopy(MakeAction(p, "&Copy", "Copy the selection and put it on the Clipboard\nCopy",
@@ -104,6 +106,5 @@ QList<std::pair<QAction*, Command>> CFrameActions::RuledActions() const {
             {editPaste, Command::Paste},
             {filePrint, Command::Print},
             {filePrintPreview, Command::PrintPreview},
-            {editUndo, Command::Undo},
             {viewSplit, Command::Split}};
 }

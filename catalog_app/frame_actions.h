@@ -26,6 +26,7 @@ struct CFrameActions {
     QAction* recentPlaceholder;
 
     QAction* editUndo;
+    QAction* editRedo;
     QAction* editCut;
     QAction* editCopy;
     QAction* editPaste;

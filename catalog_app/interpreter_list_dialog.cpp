@@ -110,16 +110,14 @@ void CInterpreterListDlg::OnDelete() {
 }
 
 void CInterpreterListDlg::accept() {
-    CInterpreterList& interpreters = m_Doc.Catalogue().Interpreters();
-    bool changed = false;
+    auto edit = std::make_unique<catalog::CatalogueEdit>(m_Doc.Catalogue());
     for (int row = 0; row < m_pList->topLevelItemCount(); ++row) {
         const CInterpreterItem* item = m_pList->Row(row);
         if (MarkOf(row) == Deleted)
-            interpreters.DeleteInterpreter(item->InterpreterIndex());
+            edit->DeleteInterpreter(item->InterpreterIndex());
         else if (MarkOf(row) == Renamed)
-            interpreters.RenameInterpreter(item->InterpreterIndex(), ui::ToAnsi(item->NameText()));
-        changed = changed || MarkOf(row) != Unchanged;
+            edit->RenameInterpreter(item->InterpreterIndex(), ui::ToAnsi(item->NameText()));
     }
-    if (changed) m_Doc.SetModifiedFlag();
+    m_Doc.CommitEdit(std::move(edit), "Edit List");
     QDialog::accept();
 }

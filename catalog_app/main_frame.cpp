@@ -21,7 +21,7 @@ static void InitResources() {
 }
 
 CMainFrame::CMainFrame(CPrompts* prompts, QWidget* parent)
-    : QMainWindow(parent), m_pOwnPrompts(prompts ? nullptr : new CDialogPrompts),
+    : QMainWindow(parent), m_History(m_Doc), m_pOwnPrompts(prompts ? nullptr : new CDialogPrompts),
       m_Prompts(prompts ? *prompts : *m_pOwnPrompts), m_Actions(this),
       m_Help(CHelpIndex::DefaultFolders(), [this](const QString& page) { showHelp(page); }) {
     InitResources();
@@ -34,6 +34,7 @@ CMainFrame::CMainFrame(CPrompts* prompts, QWidget* parent)
     createStatusBar();
     connectFileActions();
     connectEditActions();
+    connectUndoActions();
     connectPaneActions();
     connectWindowActions();
     connectPrintActions();

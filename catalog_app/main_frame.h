@@ -3,6 +3,8 @@
 #include "command_rules.h"
 #include "frame_actions.h"
 #include "help_index.h"
+#include "undo_history.h"
+
 #include "common/recent_files.h"
 
 #include "catalog/melvara_doc.h"
@@ -51,6 +53,7 @@ public:
 
     CMELVARADoc& Document() { return m_Doc; }
     const CFrameActions& Actions() const { return m_Actions; }
+    CUndoHistory& History() { return m_History; }
     CMELVARAView* MediaPane() const { return m_pMediaView; }
     CMediaView* TrackPane() const { return m_pTrackView; }
     CSearchView* SearchPane() const { return m_pSearchView; }
@@ -78,6 +81,7 @@ private:
     void createStatusBar();
     void connectFileActions();
     void connectEditActions();
+    void connectUndoActions();
     void connectPaneActions();
     void connectWindowActions();
     void connectPrintActions();
@@ -99,6 +103,7 @@ private:
     void paste();
     void editInterpreterList();
     void editSettings();
+    void showRestored(CMedia* focus);
     void about();
     void showHelp(const QString& indexPath);
     void activatePane(int step);
@@ -106,6 +111,7 @@ private:
     CommandState currentState() const;
 
     CMELVARADoc m_Doc;
+    CUndoHistory m_History;
     std::unique_ptr<CPrompts> m_pOwnPrompts;
     CPrompts& m_Prompts;
     CFrameActions m_Actions;

@@ -25,7 +25,7 @@ void CMainFrame::createFileMenu() {
 
 void CMainFrame::createEditMenu() {
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->addAction(m_Actions.editUndo);
+    edit->addActions({m_Actions.editUndo, m_Actions.editRedo});
     edit->addSeparator();
     edit->addActions({m_Actions.editCut, m_Actions.editCopy, m_Actions.editPaste});
 }
@@ -71,6 +71,8 @@ void CMainFrame::createToolBars() {
     m_pMainToolBar->addActions({a.fileNew, a.fileOpen, a.fileSave});
     m_pMainToolBar->addSeparator();
     m_pMainToolBar->addActions({a.editCut, a.editCopy, a.editPaste});
+    m_pMainToolBar->addSeparator();
+    m_pMainToolBar->addActions({a.editUndo, a.editRedo});
     m_pMainToolBar->addSeparator();
     m_pMainToolBar->addActions({a.mediaRefresh, a.mediaInsert, a.trackAppend});
     m_pMainToolBar->addSeparator();

@@ -66,8 +66,7 @@ void CMainFrame::connectPaneActions() {
             [this] { m_pSearchView->RunSearch(m_pSearchText->text()); });
     connect(a.interpreterEditList, &QAction::triggered, this, &CMainFrame::editInterpreterList);
     connect(a.interpreterClearUnused, &QAction::triggered, this, [this] {
-        catalog::CatalogueEdit edit(m_Doc.Catalogue());
-        m_Doc.OnClearUnused(edit);
+        m_Doc.OnClearUnused();
         UpdateCommandUi();
     });
 }

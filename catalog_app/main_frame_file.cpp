@@ -52,6 +52,7 @@ bool CMainFrame::SaveCatalogue(const QString& path) {
         m_Prompts.Inform(this, QString::fromStdString(status.Message()));
         return false;
     }
+    m_History.SetClean();
     rememberFile(path);
     updateTitle();
     UpdateCommandUi();

@@ -125,19 +125,20 @@ void CMELVARAView::OnHeaderClicked(int column) {
 void CMELVARAView::OnInsertMedia() {
     CMediaSheetValues values = NewMediaValues(m_Doc.Catalogue().Media().FreeMediaIndex());
     if (!m_Prompts.RunMediaSheet(this, values)) return;
-    CMedia* media =
-        m_Doc.Catalogue().Media().AddMedia(values.title1, values.title2, values.mediaType,
-                                           values.creationTime, std::move(values.information));
-    if (media) ShowAddedMedium(media);
+    auto edit = std::make_unique<catalog::CatalogueEdit>(m_Doc.Catalogue());
+    CMedia* media = edit->AddMedia(values.title1, values.title2, values.mediaType,
+                                   values.creationTime, std::move(values.information));
+    ShowAddedMedium(media, std::move(edit), "Insert media");
 }
 
 // A new medium (inserted or pasted) goes on top; no medium is current afterwards.
-void CMELVARAView::ShowAddedMedium(CMedia* media) {
+void CMELVARAView::ShowAddedMedium(CMedia* media, std::unique_ptr<catalog::CatalogueEdit> edit,
+                                   const char* stepName) {
     {
         QScopedValueRollback guard(m_bRefilling, true);
         m_Model.InsertRow(0, media);
     }
-    m_Doc.SetModifiedFlag();
+    m_Doc.CommitEdit(std::move(edit), stepName);
     ClearSelection();
     m_Doc.UpdateAllViews(this, HINT_MEDIA_ADDED);
     emit StateChanged();
@@ -152,30 +153,36 @@ void CMELVARAView::OnCopy() {
 void CMELVARAView::OnCut() {
     if (m_Doc.CurrentRow() == -1) return;
     OnCopy();
-    OnDeleteMedia();
+    DeleteSelected("Cut");
 }
 
 bool CMELVARAView::OnPaste() {
     if (!clipboard::HasMedia()) return true;
     const std::optional<catalog::MediaClip> clip = clipboard::Media();
     if (!clip) return false;
-    if (CMedia* media = catalog::PasteMedia(m_Doc.Catalogue(), *clip)) ShowAddedMedium(media);
+    auto edit = std::make_unique<catalog::CatalogueEdit>(m_Doc.Catalogue());
+    CMedia* media = catalog::PasteMedia(*edit, *clip);
+    ShowAddedMedium(media, std::move(edit), "Paste");
     return true;
 }
 
 void CMELVARAView::OnDeleteMedia() {
+    DeleteSelected("Delete media");
+}
+
+void CMELVARAView::DeleteSelected(const char* stepName) {
     if (!m_Prompts.Confirm(this, QString::fromLatin1(kDeleteQuestion))) return;
-    std::vector<std::uint32_t> indexes;
+    std::vector<CMedia*> doomed;
     for (int row : SelectedRows())
-        indexes.push_back(m_Model.MediaAt(row)->MediaIndex());
+        doomed.push_back(m_Model.MediaAt(row));
     // Rows refer to the records: drop them before the records go.
     {
         QScopedValueRollback guard(m_bRefilling, true);
         m_Model.Clear();
     }
-    for (std::uint32_t index : indexes)
-        m_Doc.Catalogue().Media().DeleteMedia(index);
-    m_Doc.SetModifiedFlag();
+    auto edit = std::make_unique<catalog::CatalogueEdit>(m_Doc.Catalogue());
+    edit->DeleteMedia(doomed);
+    m_Doc.CommitEdit(std::move(edit), stepName);
     m_Doc.ClearCurrentMedia();
     m_Doc.UpdateAllViews(nullptr, HINT_MEDIA_DELETED);
 }
@@ -198,20 +205,21 @@ void CMELVARAView::OnEditMedia() {
     if (!media) return;
     CMediaSheetValues values = ValuesOf(*media);
     if (!m_Prompts.RunMediaSheet(this, values)) return;
-    m_Doc.Catalogue().Media().EditMedia(media->MediaIndex(), values.title1, values.title2,
-                                        values.mediaType, values.creationTime,
-                                        std::move(values.information));
+    auto edit = std::make_unique<catalog::CatalogueEdit>(m_Doc.Catalogue());
+    edit->EditMedia(*media, values.title1, values.title2, values.mediaType, values.creationTime,
+                    std::move(values.information));
     m_Model.RefreshMedia(media);
-    m_Doc.SetModifiedFlag();
+    m_Doc.CommitEdit(std::move(edit), "Edit media");
     emit StateChanged();
 }
 
 void CMELVARAView::OnReorder(bool up) {
     CMedia* media = m_Doc.CurrentMedia();
     if (!media || m_Doc.CurrentRow() == -1) return;
-    m_Doc.Catalogue().Media().MoveMedia(media->MediaIndex(), up);
+    auto edit = std::make_unique<catalog::CatalogueEdit>(m_Doc.Catalogue());
+    edit->MoveMedia(*media, up);
     Refill();
-    m_Doc.SetModifiedFlag();
+    m_Doc.CommitEdit(std::move(edit), up ? "Reorder media up" : "Reorder media down");
     SelectMedium(media);
 }
 

@@ -5,6 +5,12 @@
 
 #include "catalog/update_hint.h"
 
+#include <memory>
+
+namespace catalog {
+class CatalogueEdit;
+}
+
 class CMELVARADoc;
 class CPrompts;
 struct CMediaSheetValues;
@@ -48,7 +54,10 @@ protected:
 private:
     void OnHeaderClicked(int column);
     void Refill();
-    void ShowAddedMedium(CMedia* media);
+    void ShowAddedMedium(CMedia* media, std::unique_ptr<catalog::CatalogueEdit> edit,
+                         const char* stepName);
+    /// Deletes every selected medium after the question, as one step.
+    void DeleteSelected(const char* stepName);
     /// Refills and selects again the media that were selected, the current one focused.
     void RefillKeepingSelection();
     /// Drops the selection together with the document's current medium.

@@ -10,6 +10,8 @@ void SetToolbarIcons(CFrameActions& a) {
         {a.fileNew, "new"},
         {a.fileOpen, "open"},
         {a.fileSave, "save"},
+        {a.editUndo, "undo"},
+        {a.editRedo, "redo"},
         {a.editCut, "cut"},
         {a.editCopy, "copy"},
         {a.editPaste, "paste"},

@@ -74,8 +74,8 @@ void CMediaView::OnSelectionStateChanged() {
     emit StateChanged();
 }
 
-void CMediaView::AfterTrackChange() {
-    m_Doc.SetModifiedFlag();
+void CMediaView::AfterTrackChange(std::unique_ptr<catalog::CatalogueEdit> edit, const char* name) {
+    m_Doc.CommitEdit(std::move(edit), name);
     emit TracksChanged(m_Doc.CurrentMedia());
     emit StateChanged();
 }
@@ -91,22 +91,35 @@ void CMediaView::OpenTrackDialog(std::uint32_t position) {
             ui::FormatIndex(position == TRACK_APPEND ? media->TrackCount() + 1 : position);
     values.title = "New Track";
     values.interpreter = m_nLastInterpreter;
-    if (!m_Prompts.RunTrackDialog(this, m_Doc.Catalogue(), values)) return;
+    auto edit = RunTrackDialog(values);
+    if (!edit) return;
     m_nLastInterpreter = values.interpreter;
     const CTrack* track =
-        media->AddTrack(values.title, values.length, values.interpreter, position);
-    if (track) ShowAddedTrack(track, position);
+        edit->AddTrack(*media, values.title, values.length, values.interpreter, position);
+    ShowAddedTrack(track, position, std::move(edit),
+                   position == TRACK_APPEND ? "Append track" : "Insert track");
 }
 
 // An appended track gets its row; anywhere else the list refills without a current track.
-void CMediaView::ShowAddedTrack(const CTrack* track, std::uint32_t position) {
+void CMediaView::ShowAddedTrack(const CTrack* track, std::uint32_t position,
+                                std::unique_ptr<catalog::CatalogueEdit> edit,
+                                const char* stepName) {
     if (position == TRACK_APPEND) {
         QScopedValueRollback guard(m_bRefilling, true);
         m_Model.AppendRow(track);
     } else {
         Refill();
     }
-    AfterTrackChange();
+    AfterTrackChange(std::move(edit), stepName);
+}
+
+std::unique_ptr<catalog::CatalogueEdit> CMediaView::RunTrackDialog(CTrackDialogValues& values) {
+    // The dialog adds a new interpreter name itself; the step takes it over.
+    const std::size_t interpreters = m_Doc.Catalogue().Interpreters().Count();
+    if (!m_Prompts.RunTrackDialog(this, m_Doc.Catalogue(), values)) return nullptr;
+    auto edit = std::make_unique<catalog::CatalogueEdit>(m_Doc.Catalogue());
+    edit->TakeOverAddedInterpreter(values.interpreter, interpreters);
+    return edit;
 }
 
 void CMediaView::OnCopy() {
@@ -117,7 +130,7 @@ void CMediaView::OnCopy() {
 void CMediaView::OnCut() {
     if (!m_pCurrentTrack) return;
     OnCopy();
-    OnDeleteTrack();
+    DeleteSelected("Cut");
 }
 
 bool CMediaView::OnPaste() {
@@ -127,8 +140,9 @@ bool CMediaView::OnPaste() {
     if (!clip) return false;
     const std::uint32_t position =
         m_nCurrentRow != -1 ? std::uint32_t(m_nCurrentRow + 1) : TRACK_APPEND;
-    if (const CTrack* track = catalog::PasteTrack(m_Doc.Catalogue(), *media, *clip, position))
-        ShowAddedTrack(track, position);
+    auto edit = std::make_unique<catalog::CatalogueEdit>(m_Doc.Catalogue());
+    const CTrack* track = catalog::PasteTrack(*edit, *media, *clip, position);
+    ShowAddedTrack(track, position, std::move(edit), "Paste");
     return true;
 }
 
@@ -137,6 +151,10 @@ void CMediaView::OnInsertTrack() {
 }
 
 void CMediaView::OnDeleteTrack() {
+    DeleteSelected("Delete track");
+}
+
+void CMediaView::DeleteSelected(const char* stepName) {
     CMedia* media = m_Doc.CurrentMedia();
     if (!media) return;
     std::vector<const CTrack*> tracks;
@@ -146,13 +164,11 @@ void CMediaView::OnDeleteTrack() {
         QScopedValueRollback guard(m_bRefilling, true);
         m_Model.Clear();
     }
-    // Each deletion renumbers the later tracks; the records themselves stay put, so
-    // every remaining one is deleted by the index it has at that moment.
-    for (const CTrack* track : tracks)
-        media->DeleteTrack(track->TrackIndex());
+    auto edit = std::make_unique<catalog::CatalogueEdit>(m_Doc.Catalogue());
+    edit->DeleteTracks(*media, tracks);
     SetCurrentTrack(nullptr, -1);
     Refill();
-    AfterTrackChange();
+    AfterTrackChange(std::move(edit), stepName);
 }
 
 void CMediaView::OnEditTrack() {
@@ -163,13 +179,14 @@ void CMediaView::OnEditTrack() {
     values.title = std::string(m_pCurrentTrack->Title());
     values.length = m_pCurrentTrack->Length();
     values.interpreter = m_pCurrentTrack->InterpreterIndex();
-    if (!m_Prompts.RunTrackDialog(this, m_Doc.Catalogue(), values)) return;
-    const CTrack* track = media->EditTrack(values.title, values.length, values.interpreter,
-                                           m_pCurrentTrack->TrackIndex());
+    auto edit = RunTrackDialog(values);
+    if (!edit) return;
+    const CTrack* track = edit->EditTrack(*media, values.title, values.length, values.interpreter,
+                                          m_pCurrentTrack->TrackIndex());
     if (!track) return;
     SetCurrentTrack(track, m_Model.RowOf(track));
     m_Model.RefreshTrack(track);
-    AfterTrackChange();
+    AfterTrackChange(std::move(edit), "Edit track");
 }
 
 void CMediaView::OnReorder(bool up) {
@@ -178,10 +195,11 @@ void CMediaView::OnReorder(bool up) {
     const std::uint32_t index = m_pCurrentTrack->TrackIndex();
     if (up ? index < 2 : index == media->TrackCount()) return;
     const int row = m_nCurrentRow + (up ? -1 : 1);
-    media->MoveTrack(index, up);
+    auto edit = std::make_unique<catalog::CatalogueEdit>(m_Doc.Catalogue());
+    edit->MoveTrack(*media, index, up);
     Refill();
     SelectRow(row);
-    AfterTrackChange();
+    AfterTrackChange(std::move(edit), up ? "Reorder track up" : "Reorder track down");
 }
 
 void CMediaView::SelectTrack(const CTrack* track) {

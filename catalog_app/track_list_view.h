@@ -6,6 +6,12 @@
 #include "catalog/update_hint.h"
 
 #include <cstdint>
+#include <memory>
+
+namespace catalog {
+class CatalogueEdit;
+}
+struct CTrackDialogValues;
 
 class CMELVARADoc;
 class CPrompts;
@@ -55,8 +61,14 @@ private:
     void Refill();
     void Empty();
     void SetCurrentTrack(const CTrack* track, int row);
-    void AfterTrackChange();
-    void ShowAddedTrack(const CTrack* track, std::uint32_t position);
+    /// Runs the track dialog; a step ready for the change when the user chose OK.
+    std::unique_ptr<catalog::CatalogueEdit> RunTrackDialog(CTrackDialogValues& values);
+    /// Commits the step and tells that the medium's tracks changed.
+    void AfterTrackChange(std::unique_ptr<catalog::CatalogueEdit> edit, const char* stepName);
+    void ShowAddedTrack(const CTrack* track, std::uint32_t position,
+                        std::unique_ptr<catalog::CatalogueEdit> edit, const char* stepName);
+    /// Deletes every selected track as one step.
+    void DeleteSelected(const char* stepName);
 
     CMELVARADoc& m_Doc;
     CPrompts& m_Prompts;

@@ -82,7 +82,7 @@ TEST_F(Csv, RoundTripRenumbersOnlyMediaIndexesWithGaps) {
     const ImportCounts counts = AddNewMedia(edit, media.media);
     EXPECT_EQ(counts.media, 2u);
     EXPECT_EQ(counts.tracks, 2u);
-    EXPECT_EQ(counts.interpreters, 2u); // "Ann" and the nameless one
+    EXPECT_EQ(counts.interpreters, 1u); // a blank name adds no nameless entry
     EXPECT_EQ(media.replacedTexts, 0u);
     std::string expected = first;
     expected.replace(expected.rfind("\r\n2,") + 2, 1, "1");

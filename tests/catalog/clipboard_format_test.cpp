@@ -1,6 +1,7 @@
 #include "catalogue_builder.h"
 
 #include "catalog/catalogue.h"
+#include "catalog/catalogue_edit.h"
 #include "catalog/clipboard_format.h"
 #include "catalog/clipboard_paste.h"
 
@@ -152,7 +153,8 @@ protected:
 
 TEST_F(Paste, IntoTheSameCatalogueMakesASecondMediumAndNoInterpreter) {
     source.Media().DeleteMedia(0); // leaves a gap the paste fills
-    const CMedia* pasted = PasteMedia(source, Copy());
+    catalog::CatalogueEdit edit(source);
+    const CMedia* pasted = PasteMedia(edit, Copy());
     ASSERT_NE(pasted, nullptr);
     EXPECT_EQ(pasted->MediaIndex(), 0u);
     EXPECT_EQ(pasted->Title1(), "Gold");
@@ -180,7 +182,8 @@ TEST_F(Paste, IntoAnotherCatalogueMatchesInterpretersByNameAndRecomputesTheTotal
     MediaClip clip = Copy();
     clip.totalLength = 9999; // disagrees with the tracks
     clip.tracks.resize(2);
-    const CMedia* pasted = PasteMedia(target, clip);
+    catalog::CatalogueEdit edit(target);
+    const CMedia* pasted = PasteMedia(edit, clip);
     ASSERT_NE(pasted, nullptr);
     EXPECT_EQ(pasted->TotalLength(), 120u);       // 0:40 + 0:40 is 1:20
     EXPECT_EQ(target.Interpreters().Count(), 3u); // Nina added once, Otto reused
@@ -194,14 +197,15 @@ TEST_F(Paste, ATrackGoesWhereTheCurrentTrackWasOrAtTheEnd) {
     CMedia& media = *copied;
     const TrackClip clip{345, "new", "nina"};
     // Track 2 current: position is its row + 1, so the pasted track becomes 2.
-    const CTrack* pasted = PasteTrack(source, media, clip, 2);
+    catalog::CatalogueEdit edit(source);
+    const CTrack* pasted = PasteTrack(edit, media, clip, 2);
     EXPECT_EQ(pasted->TrackIndex(), 2u);
     std::vector<std::string> titles;
     for (const CTrack& track : media.Tracks())
         titles.emplace_back(track.Title());
     EXPECT_EQ(titles, (std::vector<std::string>{"a", "new", "b", "c"}));
     EXPECT_EQ(std::next(media.Tracks().begin(), 2)->TrackIndex(), 3u);
-    EXPECT_EQ(PasteTrack(source, media, clip, TRACK_APPEND)->TrackIndex(), 5u);
+    EXPECT_EQ(PasteTrack(edit, media, clip, TRACK_APPEND)->TrackIndex(), 5u);
     EXPECT_EQ(media.TotalLength(), 930u); // 2:00 + 3:45 + 3:45 is 9:30
     EXPECT_EQ(source.Interpreters().Count(), 2u);
 }
@@ -209,8 +213,9 @@ TEST_F(Paste, ATrackGoesWhereTheCurrentTrackWasOrAtTheEnd) {
 TEST_F(Paste, ATrackWithoutInterpreterStaysWithoutOne) {
     CCatalogue target;
     CMedia* media = target.Media().AddMedia("m", "", 0, 0, {});
-    const CTrack* pasted = PasteTrack(target, *media, {100, "orphan", ""}, TRACK_APPEND);
-    const CTrack* blank = PasteTrack(target, *media, {100, "blank", " \t"}, TRACK_APPEND);
+    catalog::CatalogueEdit edit(target);
+    const CTrack* pasted = PasteTrack(edit, *media, {100, "orphan", ""}, TRACK_APPEND);
+    const CTrack* blank = PasteTrack(edit, *media, {100, "blank", " \t"}, TRACK_APPEND);
     EXPECT_EQ(target.Interpreters().Count(), 0u);
     // A name added later takes the lowest free index and does not become theirs.
     target.Interpreters().FindOrAddInterpreter("Later");

@@ -127,16 +127,14 @@ TEST_F(Document, ClearUnusedRemovesInterpretersNoTrackRefersTo) {
     media->AddTrack("t", 0, 1, TRACK_APPEND);
     media->AddTrack("u", 0, 3, TRACK_APPEND);
     media->AddTrack("v", 0, 9, TRACK_APPEND);
-    catalog::CatalogueEdit edit(doc.Catalogue());
-    EXPECT_EQ(doc.OnClearUnused(edit), 2u);
+    EXPECT_EQ(doc.OnClearUnused(), 2u);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(names.Count(), 2u);
     EXPECT_EQ(names.FindInterpreter(1)->Name(), "b");
     EXPECT_EQ(names.FindInterpreter(3)->Name(), "d");
 
     doc.SetModifiedFlag(false);
-    catalog::CatalogueEdit none(doc.Catalogue());
-    EXPECT_EQ(doc.OnClearUnused(none), 0u);
+    EXPECT_EQ(doc.OnClearUnused(), 0u);
     EXPECT_FALSE(doc.IsModified());
 }
 

@@ -61,11 +61,9 @@ TEST(CommandRules, SearchPaneOnlyLeavesTheDocumentsAppendTrack) {
         EXPECT_FALSE(IsCommandAvailable(c, s)) << int(c);
 }
 
-TEST(CommandRules, UndoAndSplitAreNeverAvailable) {
-    for (ActivePane pane : {ActivePane::Media, ActivePane::Track, ActivePane::Search}) {
-        EXPECT_FALSE(IsCommandAvailable(Command::Undo, State(pane, true, true, true, true)));
+TEST(CommandRules, SplitIsNeverAvailable) {
+    for (ActivePane pane : {ActivePane::Media, ActivePane::Track, ActivePane::Search})
         EXPECT_FALSE(IsCommandAvailable(Command::Split, State(pane, true, true, true, true)));
-    }
 }
 
 } // namespace

@@ -153,7 +153,8 @@ TEST(MainFrame, CommandsFollowTheActivePane) {
     EXPECT_EQ(frame.TrackPane()->CurrentTrack()->Title(), "Track 2");
     EXPECT_EQ(frame.TrackPane()->CurrentRow(), 0);
     EXPECT_EQ(frame.Document().Catalogue().Media().begin()->MediaIndex(), 0u);
-    EXPECT_FALSE(a.editUndo->isEnabled());
+    EXPECT_TRUE(a.editUndo->isEnabled());
+    EXPECT_EQ(a.editUndo->text(), "&Undo Reorder track up");
     a.nextPane->trigger();
     EXPECT_EQ(frame.Active(), ActivePane::Search);
     EXPECT_FALSE(a.reorderUp->isEnabled());
