@@ -143,6 +143,28 @@ TEST_F(Undo, EveryStepOfASessionGoesBackInOrder) {
     }
 }
 
+TEST_F(Undo, CutAndPasteAreStepsOfTheirOwn) {
+    SelectMedium(2);
+    a.editCut->trigger();
+    ASSERT_EQ(frame.Document().Catalogue().Media().Count(), 3u);
+    EXPECT_EQ(a.editUndo->text(), "&Undo Cut");
+    SelectMedium(0);
+    a.editPaste->trigger(); // the cut medium comes back with index 2, on top
+    ASSERT_EQ(frame.Document().Catalogue().Media().Count(), 4u);
+    EXPECT_EQ(a.editUndo->text(), "&Undo Paste");
+    SelectMedium(1);
+    frame.SelectTrack(&frame.Document().Catalogue().Media().FindMedia(1)->Tracks().front());
+    a.editPaste->trigger(); // a medium on the clipboard: nothing for the track pane
+    a.editCopy->trigger();
+    a.editPaste->trigger();
+    EXPECT_EQ(frame.Document().Catalogue().Media().FindMedia(1)->TrackCount(), 4u);
+    a.editUndo->trigger();
+    a.editUndo->trigger();
+    a.editUndo->trigger();
+    EXPECT_EQ(Bytes(frame.Document()), saved);
+    EXPECT_FALSE(frame.isWindowModified());
+}
+
 TEST_F(Undo, NewAndOpenClearTheHistory) {
     SelectMedium(0);
     a.mediaDelete->trigger();
