@@ -7,7 +7,7 @@ ImportCounts AddNewMedia(CatalogueEdit& edit, std::span<const NewMedium> media) 
     const std::size_t interpretersBefore = edit.Catalogue().Interpreters().Count();
     for (const NewMedium& medium : media) {
         CMedia* added = edit.AddMedia(medium.title1, medium.title2, medium.mediaType,
-                                      medium.creationTime, std::string());
+                                      medium.creationTime, medium.information);
         for (const NewTrack& track : medium.tracks)
             edit.AddTrack(*added, track.title, track.length, edit.InterpreterFor(track.interpreter),
                           TRACK_APPEND);

@@ -23,6 +23,7 @@ struct NewMedium {
     std::string title2;
     std::int32_t mediaType = 0;
     std::int32_t creationTime = 0;
+    std::string information; ///< RTF bytes, empty for none
     std::vector<NewTrack> tracks;
 };
 

@@ -92,6 +92,20 @@ std::vector<Mode> Modes(const QString& version) {
         {Option("print-label", "Print labels of a catalogue into a PDF file, without a window.",
                 "CATALOGUE"),
          TakeLabel},
+        {Option("export-csv",
+                "Write the catalogue as a CSV file (UTF-8, one row per track) without a window; "
+                "the file to write follows.",
+                "CATALOGUE"),
+         [](const QCommandLineParser& p, StartRequest& r) {
+             r.file = p.value(QStringLiteral("export-csv"));
+             const QStringList out = p.positionalArguments();
+             r.action =
+                 out.size() == 1 ? StartRequest::Action::ExportCsv : StartRequest::Action::Fail;
+             if (out.size() == 1)
+                 r.csv = out.constFirst();
+             else
+                 r.message = QStringLiteral("--export-csv needs the catalogue and one CSV file.");
+         }},
         {Option("screenshot", "Start, grab the main window into a PNG file and end.", "OUT.png"),
          [](const QCommandLineParser& p, StartRequest& r) {
              r.action = StartRequest::Action::Screenshot;

@@ -16,16 +16,26 @@ struct LabelRequest {
 
 /// What the command line asks for.
 struct StartRequest {
-    enum class Action { Run, ShowHelp, ShowVersion, Search, Fail, PrintLabel, Screenshot };
+    enum class Action {
+        Run,
+        ShowHelp,
+        ShowVersion,
+        Search,
+        Fail,
+        PrintLabel,
+        Screenshot,
+        ExportCsv
+    };
     Action action = Action::Run;
     QString file;       ///< catalogue to open; empty for a new catalogue
     QString searchText; ///< for Search: the text to look for in file
     QString message;    ///< text to print for ShowHelp, ShowVersion and Fail
     QString screenshot; ///< --screenshot OUT.png
+    QString csv;        ///< for ExportCsv: the file written from file
     LabelRequest label; ///< for PrintLabel
 };
 
-/// Parses `melvara [--help] [--version] [--search TEXT] [--screenshot OUT.png] [FILE]` and
-/// `melvara --print-label CATALOGUE --media LIST --pdf OUT.pdf ...` (arguments include the
-/// program name).
+/// Parses `melvara [--help] [--version] [--search TEXT] [--screenshot OUT.png] [FILE]`,
+/// `melvara --print-label CATALOGUE --media LIST --pdf OUT.pdf ...` and
+/// `melvara --export-csv CATALOGUE OUT.csv` (arguments include the program name).
 StartRequest ParseCommandLine(const QStringList& arguments, const QString& version);

@@ -42,6 +42,11 @@ CFrameActions::CFrameActions(QObject* p)
       filePrintPreview(MakeAction(p, "Print Pre&view", "Display full pages\nPrint Preview")),
       filePrintSetup(
           MakeAction(p, "P&rint Setup...", "Change the printer and printing options\nPrint Setup")),
+      fileImportCsv(MakeAction(p, "&Import CSV...",
+                               "Add the media of a CSV file to the catalogue\nImport CSV")),
+      fileExportCsv(
+          MakeAction(p, "&Export as CSV...",
+                     "Write the catalogue as a CSV file for spreadsheets\nExport as CSV")),
       fileExit(MakeAction(p, "E&xit", "Quit the application; prompts to save documents\nExit")),
       recentPlaceholder(MakeAction(p, "Recent File", "Open this document")),
       editUndo(MakeAction(p, "&Undo", "Undo the last action\nUndo",
@@ -60,6 +65,9 @@ CFrameActions::CFrameActions(QObject* p)
       mediaEdit(MakeAction(p, "Edit media", "Edit the selected media\nEdit media")),
       mediaRefresh(
           MakeAction(p, "Refresh media list", "Refresh the media list\nRefresh media list")),
+      mediaImportAudio(MakeAction(p, "Import audio files...",
+                                  "Make a new media from the tags of audio files\nImport audio "
+                                  "files")),
       trackAppend(
           MakeAction(p, "Append track", "Add new track to the selected media\nAdd new Track")),
       trackInsert(MakeAction(p, "Insert track",

@@ -21,6 +21,8 @@ struct CFrameActions {
     QAction* filePrint;
     QAction* filePrintPreview;
     QAction* filePrintSetup;
+    QAction* fileImportCsv;
+    QAction* fileExportCsv;
     QAction* fileExit;
     QList<QAction*> recentFiles;
     QAction* recentPlaceholder;
@@ -35,6 +37,7 @@ struct CFrameActions {
     QAction* mediaDelete;
     QAction* mediaEdit;
     QAction* mediaRefresh;
+    QAction* mediaImportAudio;
 
     QAction* trackAppend;
     QAction* trackInsert;

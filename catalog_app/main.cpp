@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "csv_exchange.h"
 #include "main_frame.h"
 #include "print_label_command.h"
 #include "prompts.h"
@@ -105,6 +106,8 @@ int main(int argc, char** argv) {
         return RunPrintLabelCommand(argc, argv, request.label);
     case StartRequest::Action::Search:
         return RunSearchCommand(request.searchText, request.file, std::cout, std::cerr);
+    case StartRequest::Action::ExportCsv:
+        return csv::RunExportCommand(request.file, request.csv, std::cerr);
     default:
         return AnswerWithoutWindow(request);
     }

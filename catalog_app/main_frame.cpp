@@ -35,6 +35,7 @@ CMainFrame::CMainFrame(CPrompts* prompts, QWidget* parent)
     connectFileActions();
     connectEditActions();
     connectUndoActions();
+    connectImportActions();
     connectPaneActions();
     connectWindowActions();
     connectPrintActions();

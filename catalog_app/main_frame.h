@@ -46,6 +46,15 @@ public:
     /// The media selected in the media pane, in list order.
     std::vector<const CMedia*> SelectedMedia() const;
 
+    /// Adds the CSV file's media as one step and tells what was added, or shows the first
+    /// bad line of a malformed file (then nothing changed). True when media were added.
+    bool ImportCsv(const QString& path);
+    /// Writes the catalogue as a CSV file; a failure shows its message.
+    bool ExportCsv(const QString& path);
+    /// Makes one medium from the audio files (and the audio files in the folders) after
+    /// the media sheet, as one step; unreadable files are listed. True when it was added.
+    bool ImportAudioFiles(const QStringList& paths);
+
     /// Selects the medium's row in the media pane (a search hit); nothing if none shows it.
     void SelectMedium(const CMedia* media);
     /// Selects the track's row in the track pane; nothing if none shows it.
@@ -82,6 +91,7 @@ private:
     void connectFileActions();
     void connectEditActions();
     void connectUndoActions();
+    void connectImportActions();
     void connectPaneActions();
     void connectWindowActions();
     void connectPrintActions();
@@ -103,7 +113,10 @@ private:
     void paste();
     void editInterpreterList();
     void editSettings();
-    void showRestored(CMedia* focus);
+    void showChangedCatalogue(CMedia* focus);
+    void importCsv();
+    void exportCsv();
+    void importAudio();
     void about();
     void showHelp(const QString& indexPath);
     void activatePane(int step);

@@ -15,6 +15,8 @@ void CMainFrame::createFileMenu() {
     m_pFileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     m_pFileMenu->addActions({a.fileNew, a.fileOpen, a.fileSave, a.fileSaveAs});
     m_pFileMenu->addSeparator();
+    m_pFileMenu->addActions({a.fileImportCsv, a.fileExportCsv});
+    m_pFileMenu->addSeparator();
     m_pFileMenu->addActions({a.filePrint, a.filePrintPreview, a.filePrintSetup});
     m_pFileMenu->addSeparator();
     m_pFileMenu->addAction(a.recentPlaceholder);
@@ -33,7 +35,7 @@ void CMainFrame::createEditMenu() {
 void CMainFrame::createCatalogueMenus() {
     const CFrameActions& a = m_Actions;
     m_pMediaMenu = menuBar()->addMenu(QStringLiteral("Media"));
-    m_pMediaMenu->addActions({a.mediaInsert, a.mediaDelete, a.mediaEdit});
+    m_pMediaMenu->addActions({a.mediaInsert, a.mediaDelete, a.mediaEdit, a.mediaImportAudio});
     m_pMediaMenu->addSeparator();
     m_pMediaMenu->addAction(a.mediaRefresh);
     m_pTrackMenu = menuBar()->addMenu(QStringLiteral("Track"));

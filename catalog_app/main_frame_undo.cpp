@@ -30,14 +30,14 @@ void CMainFrame::connectUndoActions() {
     connect(&stack, &QUndoStack::redoTextChanged, this,
             [a](const QString& step) { NameAction(a.editRedo, QStringLiteral("&Redo"), step); });
     connect(&stack, &QUndoStack::cleanChanged, this, &CMainFrame::UpdateCommandUi);
-    connect(&m_History, &CUndoHistory::Restored, this, &CMainFrame::showRestored);
+    connect(&m_History, &CUndoHistory::Restored, this, &CMainFrame::showChangedCatalogue);
     a.editUndo->setEnabled(false);
     a.editRedo->setEnabled(false);
 }
 
-// Records may have come or gone: every pane drops its references as after a deletion,
-// then the medium the step concerned is selected again, where it is still there.
-void CMainFrame::showRestored(CMedia* focus) {
+// Records may have come or gone (an undo, redo or import): every pane drops its references
+// as after a deletion, then the medium the step concerned is selected, where it is there.
+void CMainFrame::showChangedCatalogue(CMedia* focus) {
     QWidget* focused = QApplication::focusWidget();
     m_Doc.ClearCurrentMedia();
     m_Doc.UpdateAllViews(nullptr, HINT_MEDIA_DELETED);
