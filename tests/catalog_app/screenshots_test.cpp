@@ -12,9 +12,15 @@
 #include "catalog/catalogue.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -79,3 +85,39 @@ TEST(Screenshots, MainWindowAndDialogs) {
 }
 
 } // namespace
+
+// The Edit menu naming the step to undo, and the audio import's file dialog.
+TEST(Screenshots, UndoAndImport) {
+    const QString folder = qEnvironmentVariable("KORVEL_SCREENSHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "set KORVEL_SCREENSHOT_DIR to take screenshots";
+    const QDir out(folder);
+    CDialogPrompts prompts;
+    CMainFrame frame(&prompts);
+    frame.resize(1100, 700);
+    frame.show();
+    ASSERT_TRUE(
+        frame.OpenCatalogue(QStringLiteral(KORVEL_TEST_DATA_DIR "/../../examples/sample.mvr")));
+    frame.SelectMedium(frame.MediaPane()->Model().MediaAt(0));
+    QTimer::singleShot(0, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->button(QMessageBox::Yes)->click();
+    });
+    frame.Actions().mediaDelete->trigger();
+    frame.SelectMedium(frame.MediaPane()->Model().MediaAt(0));
+    QTest::qWait(50);
+    EXPECT_TRUE(frame.grab().save(out.filePath(QStringLiteral("after_delete.png"))));
+    QMenu* edit = frame.menuBar()->actions()[1]->menu();
+    edit->popup(frame.mapToGlobal(QPoint(40, 40)));
+    QTest::qWait(50);
+    EXPECT_TRUE(edit->grab().save(out.filePath(QStringLiteral("edit_menu_undo.png"))));
+    edit->close();
+    QTimer::singleShot(100, [&out] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        dialog->resize(760, 460);
+        QTest::qWait(50);
+        EXPECT_TRUE(dialog->grab().save(out.filePath(QStringLiteral("import_audio_dialog.png"))));
+        dialog->close();
+    });
+    frame.Actions().mediaImportAudio->trigger();
+}
