@@ -8,7 +8,9 @@
 #include "catalog/catalogue.h"
 #include "catalog/catalogue_file.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QItemSelectionModel>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -20,6 +22,7 @@ class CSilentPrompts : public CDialogPrompts {
 public:
     void Inform(QWidget*, const QString&) override {}
     SaveAnswer AskToSave(QWidget*, const QString&) override { return SaveAnswer::Discard; }
+    bool Confirm(QWidget*, const QString&) override { return true; }
 };
 
 // 100,000 media of 12 tracks (1.2 million tracks); the first medium has 500.
@@ -78,6 +81,49 @@ void BM_SelectMediumUntilTrackListShows(benchmark::State& state) {
     if (frame.TrackPane()->Model().rowCount() != 12) state.SkipWithError("track list not filled");
 }
 BENCHMARK(BM_SelectMediumUntilTrackListShows)->Unit(benchmark::kMillisecond);
+
+// Every hundredth of the 100,000 media deleted in one step; Undo (or Redo) until the panes
+// show the catalogue again.
+void UndoInWindow(benchmark::State& state, bool undo) {
+    CSilentPrompts prompts;
+    CMainFrame frame(&prompts);
+    frame.resize(1100, 700);
+    frame.show();
+    frame.OpenCatalogue(LargeCatalogue());
+    QItemSelection rows;
+    for (int row = 0; row < 100000; row += 100)
+        rows.select(frame.MediaPane()->model()->index(row, 0),
+                    frame.MediaPane()->model()->index(row, 0));
+    frame.MediaPane()->selectionModel()->select(rows, QItemSelectionModel::Select |
+                                                          QItemSelectionModel::Rows);
+    frame.Actions().mediaDelete->trigger();
+    QAction* timed = undo ? frame.Actions().editUndo : frame.Actions().editRedo;
+    QAction* other = undo ? frame.Actions().editRedo : frame.Actions().editUndo;
+    for (auto _ : state) {
+        if (!undo) {
+            state.PauseTiming();
+            other->trigger();
+            state.ResumeTiming();
+        }
+        timed->trigger();
+        benchmark::DoNotOptimize(frame.grab());
+        if (undo) {
+            state.PauseTiming();
+            other->trigger();
+            state.ResumeTiming();
+        }
+    }
+}
+
+void BM_UndoDelete1000MediaInWindow(benchmark::State& state) {
+    UndoInWindow(state, true);
+}
+BENCHMARK(BM_UndoDelete1000MediaInWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_RedoDelete1000MediaInWindow(benchmark::State& state) {
+    UndoInWindow(state, false);
+}
+BENCHMARK(BM_RedoDelete1000MediaInWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 
