@@ -115,17 +115,8 @@ void CMainFrame::rememberFile(const QString& path) {
 }
 
 void CMainFrame::updateRecentFileActions() {
-    const QStringList& files = m_Recent.Files();
-    for (int i = 0; i < m_Actions.recentFiles.size(); ++i) {
-        QAction* action = m_Actions.recentFiles[i];
-        action->setVisible(i < files.size());
-        if (i >= files.size()) continue;
-        action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(files[i]).fileName()));
-        action->setData(files[i]);
-        action->setStatusTip(files[i]);
-    }
-    // The list's place shows "Recent File", greyed, while it is empty.
-    m_Actions.recentPlaceholder->setVisible(files.isEmpty());
+    // The list's place shows its placeholder, greyed, while it is empty.
+    m_Recent.ShowIn(m_Actions.recentFiles, m_Actions.recentPlaceholder);
 }
 
 QString CMainFrame::documentTitle() const {

@@ -1,5 +1,6 @@
 #include "common/recent_files.h"
 
+#include <QAction>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -50,4 +51,16 @@ void CRecentFileList::Add(const QString& path) {
 
 void CRecentFileList::Remove(const QString& path) {
     m_files.removeAll(Normalised(path));
+}
+
+void CRecentFileList::ShowIn(const QList<QAction*>& entries, QAction* placeholder) const {
+    for (int i = 0; i < entries.size(); ++i) {
+        QAction* action = entries[i];
+        action->setVisible(i < m_files.size());
+        if (i >= m_files.size()) continue;
+        action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(m_files[i]).fileName()));
+        action->setData(m_files[i]);
+        action->setStatusTip(m_files[i]);
+    }
+    placeholder->setVisible(m_files.isEmpty());
 }

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+class QAction;
 class QSettings;
 
 /// The most recently opened or saved files, newest first, kept in the settings
@@ -20,6 +21,9 @@ public:
     /// Drops the entry (a file that could not be opened any more).
     void Remove(const QString& path);
     const QStringList& Files() const { return m_files; }
+    /// Shows the list in a menu's entries: "&1 name" with the path as data and prompt,
+    /// entries beyond the list hidden, the placeholder shown only while the list is empty.
+    void ShowIn(const QList<QAction*>& entries, QAction* placeholder) const;
 
 private:
     QStringList m_files;

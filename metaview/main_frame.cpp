@@ -7,7 +7,9 @@
 #include "metaview/viewer_prompts.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QSettings>
@@ -31,6 +33,9 @@ CMainFrame::CMainFrame(CViewerPrompts* prompts, QWidget* parent)
     m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::onChildActivated);
+    // Paste follows the clipboard, also for its shortcut while no menu is open.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &CMainFrame::UpdateCommandUi);
     createMenus();
     createToolBar();
     connectFileActions();
