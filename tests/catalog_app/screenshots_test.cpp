@@ -1,3 +1,4 @@
+#include "catalog_app/help_window.h"
 #include "catalog_app/interpreter_list_dialog.h"
 #include "catalog_app/main_frame.h"
 #include "catalog_app/media_list_view.h"
@@ -120,4 +121,11 @@ TEST(Screenshots, UndoAndImport) {
         dialog->close();
     });
     frame.Actions().mediaImportAudio->trigger();
+
+    CHelpWindow help(
+        QStringLiteral(KORVEL_TEST_DATA_DIR "/../../resources/help/undo_and_exchange.htm"));
+    help.resize(760, 900);
+    help.show();
+    QTest::qWait(50);
+    EXPECT_TRUE(help.grab().save(out.filePath(QStringLiteral("help_undo_csv_audio.png"))));
 }
