@@ -3,7 +3,7 @@
 
 #include "emf/emf_builder.h"
 #include "emf/enh_metafile.h"
-#include "emf/wmf_converter.h"
+#include "emf/metafile_file.h"
 
 #include <benchmark/benchmark.h>
 
@@ -74,19 +74,6 @@ const std::vector<CorpusFile>& Corpus() {
     return files;
 }
 
-emf::PictureResult Load(const ByteVector& bytes) {
-    switch (emf::ReadU32(bytes, 0)) {
-    case 1:
-        return emf::EnhMetaFile::FromBytes(bytes);
-    case 0x00090001:
-        return emf::ConvertWmf(bytes);
-    case emf::kPlaceableWmfKey:
-        return emf::ConvertPlaceableWmf(bytes);
-    default:
-        return {};
-    }
-}
-
 // Every corpus file, loaded (WMF converted) and, with copy set, its bytes copied for saving.
 void LoadCorpus(benchmark::State& state, bool copy) {
     if (Corpus().empty()) return state.SkipWithError("no corpus at " KORVEL_CORPUS_DIR);
@@ -96,7 +83,7 @@ void LoadCorpus(benchmark::State& state, bool copy) {
     for (auto _ : state) {
         for (const CorpusFile& f : Corpus()) {
             const auto start = std::chrono::steady_clock::now();
-            const emf::PictureResult r = Load(f.bytes);
+            const emf::PictureResult r = emf::ReadMetafileFile(f.bytes);
             if (copy && r) {
                 ByteVector saved(r.picture->Data().begin(), r.picture->Data().end());
                 benchmark::DoNotOptimize(saved.data());

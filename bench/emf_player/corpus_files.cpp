@@ -1,6 +1,6 @@
 #include "corpus_files.h"
 
-#include "emf/wmf_converter.h"
+#include "emf/metafile_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,15 +36,7 @@ std::optional<EnhMetaFile> Load(const QString& path) {
     const QByteArray raw = f.readAll();
     std::vector<std::byte> bytes(raw.size());
     std::memcpy(bytes.data(), raw.constData(), bytes.size());
-    const std::uint32_t sig = ReadU32(bytes, 0);
-    PictureResult result;
-    if (sig == kPlaceableWmfKey)
-        result = ConvertPlaceableWmf(bytes);
-    else if (sig == 0x00090001)
-        result = ConvertWmf(bytes);
-    else
-        result = EnhMetaFile::FromBytes(std::move(bytes));
-    return result.picture;
+    return ReadMetafileFile(std::move(bytes)).picture;
 }
 
 } // namespace emf::corpus

@@ -1,8 +1,8 @@
 // Every real-world file of the shared corpus loads, or is refused with a reason, quickly.
 
 #include "emf/enh_metafile.h"
+#include "emf/metafile_file.h"
 #include "emf/record_types.h"
-#include "emf/wmf_converter.h"
 #include "test_bytes.h"
 
 #include <gtest/gtest.h>
@@ -15,22 +15,6 @@ namespace emf {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr std::uint32_t kWmfSignature = 0x00090001;
-
-// What the viewer does with a file, by its first doubleword.
-PictureResult LoadMetafile(const test::ByteVector& file) {
-    switch (ReadU32(file, 0)) {
-    case EMR_HEADER:
-        return EnhMetaFile::FromBytes(file);
-    case kWmfSignature:
-        return ConvertWmf(file);
-    case kPlaceableWmfKey:
-        return ConvertPlaceableWmf(file);
-    default:
-        return PictureResult{std::nullopt, "not a metafile"};
-    }
-}
 
 std::vector<fs::path> CorpusFiles() {
     std::vector<fs::path> files;
@@ -80,7 +64,7 @@ TEST(Corpus, EveryFileLoadsSoundlyOrIsRefusedQuickly) {
         SCOPED_TRACE(path.string());
         const test::ByteVector bytes = test::ReadFile(path.string());
         const auto start = std::chrono::steady_clock::now();
-        const PictureResult r = LoadMetafile(bytes);
+        const PictureResult r = ReadMetafileFile(bytes);
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
         if (!r) {
             EXPECT_FALSE(r.error.empty());
