@@ -1,14 +1,29 @@
 #include "emf/player/clip_region.h"
 
+#include "emf/player/int_range.h"
+#include "emf/player/record_reader.h"
+
 #include <QPainter>
+#include <cmath>
 
 namespace emf {
 
-QRegion RegionOf(const DcCore& dc, const QPainterPath& device) {
+namespace {
+
+// The device and a margin: what a region needs to hold, whatever the records ask for.
+QRect Extent(const DcCore& dc) {
     const QPaintDevice* d = dc.device();
-    const QRectF extent = d ? QRectF(-64, -64, d->width() + 128.0, d->height() + 128.0) : QRectF();
+    return d ? QRect(-64, -64, d->width() + 128, d->height() + 128) : QRect();
+}
+
+} // namespace
+
+QRegion RegionOf(const DcCore& dc, const QPainterPath& device) {
+    const QRectF extent = Extent(dc);
+    const QRectF bounds = device.boundingRect();
+    if (!std::isfinite(bounds.width()) || !std::isfinite(bounds.height())) return {};
     QPainterPath shape = device;
-    if (!extent.contains(device.boundingRect())) {
+    if (!extent.contains(bounds)) {
         QPainterPath box;
         box.addRect(extent);
         shape = device.intersected(box);
@@ -27,6 +42,15 @@ QRegion Everything(const DcCore& dc) {
 }
 
 } // namespace
+
+void OffsetClip(DcCore& dc, QPointF offset) {
+    std::optional<QRegion>& clip = dc.state.clip;
+    if (!clip) return;
+    // The clip stays within the device's extent, so a bounded move cannot overflow it.
+    const int limit = kMaxRegionCoordinate;
+    clip->translate(ClampToInt(offset.x(), limit), ClampToInt(offset.y(), limit));
+    *clip = clip->intersected(Extent(dc));
+}
 
 bool CombineClip(DcCore& dc, const QRegion& region, int mode) {
     std::optional<QRegion>& clip = dc.state.clip;

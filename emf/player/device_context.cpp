@@ -2,6 +2,7 @@
 #include "emf/cp1252.h"
 #include "emf/player/dc_core.h"
 #include "emf/player/gdi_objects.h"
+#include "emf/player/int_range.h"
 #include "emf/player/text_engine.h"
 
 #include <QPainter>
@@ -21,6 +22,10 @@ QPainter& DeviceContext::Painter() {
     return m_core->painter();
 }
 
+const PlayNotes& DeviceContext::Notes() const {
+    return m_core->notes;
+}
+
 int DeviceContext::GetDeviceCaps(int index) const {
     return m_core->caps().Get(index);
 }
@@ -28,13 +33,13 @@ int DeviceContext::GetDeviceCaps(int index) const {
 namespace {
 
 QPoint Exchange(QPointF& slot, QPointF value) {
-    const QPoint old = slot.toPoint();
+    const QPoint old = ClampToPoint(slot);
     slot = value;
     return old;
 }
 
 SizeL Exchange(QSizeF& slot, QSizeF value) {
-    const SizeL old{int(slot.width()), int(slot.height())};
+    const SizeL old{ClampToInt(slot.width()), ClampToInt(slot.height())};
     if (value.width() != 0 && value.height() != 0) slot = value;
     return old;
 }
@@ -118,7 +123,7 @@ std::uint32_t DeviceContext::SetTextAlign(std::uint32_t align) {
 }
 
 QPoint DeviceContext::MoveTo(int x, int y) {
-    const QPoint old = m_core->state.currentPos.toPoint();
+    const QPoint old = ClampToPoint(m_core->state.currentPos);
     m_core->MoveTo(QPointF(x, y));
     return old;
 }
@@ -153,7 +158,7 @@ QPointF DeviceContext::LPtoDP(QPointF logical) const {
 
 bool DeviceContext::GetTextExtentPoint32A(std::string_view text, SizeL& size) const {
     const QSizeF s = MeasureText(*m_core, QString::fromStdU16String(FromCp1252(text)));
-    size = SizeL{int(std::lround(s.width())), int(std::lround(s.height()))};
+    size = SizeL{ClampToInt(s.width()), ClampToInt(s.height())};
     return true;
 }
 

@@ -53,8 +53,7 @@ bool OffsetClipRgn(Playback& pb, ByteReader& r) {
     const QPointF offset = ReadPointL(r);
     if (!r.ok()) return false;
     const QTransform t = pb.dc.ToDevice();
-    const QPointF d = t.map(offset) - t.map(QPointF(0, 0));
-    if (pb.dc.state.clip) pb.dc.state.clip->translate(d.toPoint());
+    OffsetClip(pb.dc, t.map(offset) - t.map(QPointF(0, 0)));
     return true;
 }
 

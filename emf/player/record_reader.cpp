@@ -1,4 +1,5 @@
 #include "emf/player/record_reader.h"
+#include "emf/player/int_range.h"
 
 #include <QRegion>
 #include <QString>
@@ -64,7 +65,12 @@ std::optional<QRegion> ReadRegionData(ByteReader& r, std::uint32_t size) {
     list.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) {
         const QRectF rc = ReadRectL(pr).normalized();
-        if (!rc.isEmpty()) list.push_back(rc.toRect());
+        // A rectangle's width may exceed the int range; no device is that large.
+        const int l = ClampToInt(rc.left(), kMaxRegionCoordinate);
+        const int t = ClampToInt(rc.top(), kMaxRegionCoordinate);
+        const int r = ClampToInt(rc.right(), kMaxRegionCoordinate);
+        const int b = ClampToInt(rc.bottom(), kMaxRegionCoordinate);
+        if (l < r && t < b) list.push_back(QRect(QPoint(l, t), QPoint(r - 1, b - 1)));
     }
     // Region data comes as y-x banded rectangles, which QRegion takes as they are.
     QRegion region;

@@ -23,6 +23,8 @@ QSizeF ReadSizeL(ByteReader& r);
 std::optional<QTransform> ReadXForm(ByteReader& r);
 /// count points of 32-bit (PointL) or 16-bit (PointS) coordinates; none when they do not fit.
 std::optional<QPolygonF> ReadPoints(ByteReader& r, std::uint32_t count, bool sixteenBit);
+/// Region coordinates are clamped to this magnitude, so QRegion's own arithmetic stays in range.
+inline constexpr int kMaxRegionCoordinate = 1 << 29;
 /// A RegionData object ([MS-EMF] 2.2.24): its rectangles, in the units the record uses.
 std::optional<QRegion> ReadRegionData(ByteReader& r, std::uint32_t size);
 /// A UTF-16LE string of count units at offset from the record start.

@@ -71,6 +71,21 @@ TEST(Robustness, HugeClipShapesAreCutToTheDeviceFirst) {
     EXPECT_EQ(Rgb(img, 50, 50), kRed);
 }
 
+// A region rectangle wider than the int range once overflowed the conversion to QRect.
+TEST(Robustness, RegionRectanglesBeyondTheIntRangeAreClampedNotOverflowed) {
+    EmfBuilder b = Canvas();
+    SelectSolidBrush(b, 1, RGB(255, 0, 0));
+    std::vector<std::byte> rgn = PackParams(RectL{}, 32u + 16u, 1u); // bounds, cbRgnData, brush
+    const std::vector<std::byte> data =
+        PackParams(32u, 1u, 1u, 16u, RectL{}, RectL{-2147483647, 10, 37, 2147483647});
+    rgn.insert(rgn.end(), data.begin(), data.end());
+    b.AddRecord(EMR_FILLRGN, rgn);
+    const QImage img = Play(b);
+    EXPECT_EQ(Rgb(img, 20, 50), kRed);
+    EXPECT_EQ(Rgb(img, 60, 50), kWhite);
+    EXPECT_EQ(Rgb(img, 20, 5), kWhite);
+}
+
 TEST(Robustness, EveryCorpusFilePlaysQuickly) {
     const QString dir = QStringLiteral(KORVEL_CORPUS_DIR);
     if (!QDir(dir).exists()) GTEST_SKIP() << "no corpus folder at " << dir.toStdString();
