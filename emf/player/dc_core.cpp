@@ -162,15 +162,26 @@ QBrush DcCore::DeviceBrush(const HGDIOBJ& brush) const {
     return MakeDeviceBrush(brush, state.textColor, state.bkColor, state.rop2);
 }
 
-void DcCore::FillDevice(const QPainterPath& device, const QBrush& brush) {
-    if (brush.style() == Qt::NoBrush || !BeginPaint(state.rop2, true)) return;
+bool DcCore::BeginFill(const QBrush& brush) {
+    if (brush.style() == Qt::NoBrush || !BeginPaint(state.rop2, true)) return false;
     QPainter& p = *m_painter;
     p.setPen(Qt::NoPen);
     p.setBrush(brush);
     p.setBrushOrigin(base.map(state.brushOrg));
     p.setBackgroundMode(state.bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
     p.setBackground(ToQColor(state.bkColor));
-    p.drawPath(device);
+    return true;
+}
+
+void DcCore::FillDevice(const QPainterPath& device, const QBrush& brush) {
+    if (BeginFill(brush)) m_painter->drawPath(device);
+}
+
+void DcCore::FillDevice(const QRegion& device, const QBrush& brush) {
+    if (device.isEmpty() || !BeginFill(brush)) return;
+    QPainter& p = *m_painter;
+    p.setClipRegion(device, p.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    p.drawRect(device.boundingRect());
 }
 
 void DcCore::StrokeDevice(const QPainterPath& device) {

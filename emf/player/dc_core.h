@@ -5,6 +5,7 @@
 
 #include "emf/player/dc_state.h"
 #include "emf/player/device_caps.h"
+#include "emf/player/play_notes.h"
 
 #include <QBrush>
 #include <QPainterPath>
@@ -32,6 +33,8 @@ public:
     QTransform base;
     QSizeF pxPerMm;
     std::optional<QRegion> outerClip;
+    /// What was left out of the drawing, and why.
+    PlayNotes notes;
 
     /// SaveDC: pushes the state; returns the new level.
     int Save();
@@ -54,6 +57,8 @@ public:
     void DrawOpen(const QPainterPath& logical, bool continueFigure);
     /// Fills a device-space shape with brush under the mix mode and clipping.
     void FillDevice(const QPainterPath& device, const QBrush& brush);
+    /// Fills a device-space region the same way; for regions of many small rectangles.
+    void FillDevice(const QRegion& device, const QBrush& brush);
     /// Strokes a device-space shape with the selected pen.
     void StrokeDevice(const QPainterPath& device);
 
@@ -70,6 +75,8 @@ public:
     bool BeginPaint(int rop2, bool antialias);
 
 private:
+    bool BeginFill(const QBrush& brush);
+
     QPainter* m_painter;
     DeviceCaps m_caps;
 };

@@ -4,6 +4,7 @@
 // text settings, clipping) lives here, apart from QPainter, and is applied per drawing call.
 
 #include "emf/player/gdi_types.h"
+#include "emf/player/play_notes.h"
 
 #include <QPoint>
 #include <QPointF>
@@ -82,6 +83,9 @@ public:
 
     /// LPtoDP: a point in logical units as device pixels, under the current mapping.
     QPointF LPtoDP(QPointF logical) const;
+
+    /// What playing has left out so far, and why.
+    const PlayNotes& Notes() const;
 
     /// The player's internal state; for the record handlers.
     DcCore& Core() { return *m_core; }

@@ -1,10 +1,13 @@
-// EMR_EXTFLOODFILL: needs the device's pixels, so it fills only on image devices.
+// EMR_EXTFLOODFILL: needs the device's pixels, so it fills only on image devices; on others
+// (printers, PDF, SVG, widgets) it is left out with a note.
 #include "emf/player/gdi_objects.h"
+#include "emf/player/int_range.h"
 #include "emf/player/record_handlers.h"
 #include "emf/player/record_reader.h"
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <vector>
 
 namespace emf::handlers {
@@ -13,30 +16,55 @@ namespace {
 
 enum { FLOODFILLBORDER = 0, FLOODFILLSURFACE = 1 };
 
-// Marks the 4-connected pixels from seed that belong to the fill: those of the surface
-// colour, or those not of the border colour. Each pixel is pushed at most once.
-std::vector<bool> FloodMask(const QImage& img, QPoint seed, QRgb color, int mode) {
-    const int w = img.width(), h = img.height();
-    std::vector<bool> mask(size_t(w) * size_t(h), false);
-    auto inside = [&](int x, int y) {
-        const bool same = (img.pixel(x, y) & 0xFFFFFF) == (color & 0xFFFFFF);
-        return mode == FLOODFILLSURFACE ? same : !same;
+// The pixels of an image device, as 32-bit RGB rows.
+class Pixels {
+public:
+    explicit Pixels(const QImage& device)
+        : m_img(device.depth() == 32 ? device : device.convertToFormat(QImage::Format_RGB32)) {}
+    int width() const { return m_img.width(); }
+    int height() const { return m_img.height(); }
+    QRgb at(int x, int y) const {
+        return reinterpret_cast<const QRgb*>(m_img.constScanLine(y))[x] & 0xFFFFFF;
+    }
+
+private:
+    QImage m_img;
+};
+
+// A scanline fill: the 4-connected pixels from seed that belong to the fill (those of the
+// surface colour, or those not of the border colour) as one-pixel-high runs, sorted by row.
+// Each pixel joins one run and is looked at a bounded number of times.
+std::vector<QRect> FloodRuns(const Pixels& px, QPoint seed, QRgb color, int mode) {
+    const int w = px.width(), h = px.height();
+    std::vector<std::uint8_t> taken(std::size_t(w) * std::size_t(h), 0);
+    const auto open = [&](int x, int y) {
+        if (taken[std::size_t(y) * w + x]) return false;
+        return (px.at(x, y) == color) == (mode == FLOODFILLSURFACE);
     };
+    std::vector<QRect> runs;
     std::vector<QPoint> stack{seed};
-    mask[size_t(seed.y()) * w + seed.x()] = true;
     while (!stack.empty()) {
         const QPoint p = stack.back();
         stack.pop_back();
-        for (QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
-            const QPoint q = p + d;
-            if (q.x() < 0 || q.y() < 0 || q.x() >= w || q.y() >= h) continue;
-            const size_t i = size_t(q.y()) * w + q.x();
-            if (mask[i] || !inside(q.x(), q.y())) continue;
-            mask[i] = true;
-            stack.push_back(q);
+        const int y = p.y();
+        if (!open(p.x(), y)) continue;
+        int left = p.x(), right = p.x();
+        while (left > 0 && open(left - 1, y))
+            --left;
+        while (right + 1 < w && open(right + 1, y))
+            ++right;
+        std::fill_n(taken.begin() + std::ptrdiff_t(std::size_t(y) * w + left), right - left + 1, 1);
+        runs.emplace_back(left, y, right - left + 1, 1);
+        for (const int ny : {y - 1, y + 1}) {
+            if (ny < 0 || ny >= h) continue;
+            for (int x = left; x <= right; ++x)
+                if (open(x, ny) && (x == left || !open(x - 1, ny))) stack.emplace_back(x, ny);
         }
     }
-    return mask;
+    std::sort(runs.begin(), runs.end(), [](const QRect& a, const QRect& b) {
+        return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
+    });
+    return runs;
 }
 
 } // namespace
@@ -46,17 +74,19 @@ bool ExtFloodFill(Playback& pb, ByteReader& r) {
     const COLORREF color = r.u32();
     const int mode = r.i32();
     if (!r.ok()) return false;
-    auto* img = dynamic_cast<QImage*>(pb.dc.painter().device());
-    const QPoint seed = pb.dc.ToDevice().map(start).toPoint();
-    if (!img || !img->rect().contains(seed)) return true;
-    const QRgb c = ToQColor(color).rgb();
-    const bool seedInside = (img->pixel(seed) & 0xFFFFFF) == (c & 0xFFFFFF);
-    if (seedInside != (mode == FLOODFILLSURFACE)) return true;
-    const std::vector<bool> mask = FloodMask(*img, seed, c, mode);
-    QPainterPath area;
-    for (int y = 0; y < img->height(); ++y)
-        for (int x = 0; x < img->width(); ++x)
-            if (mask[size_t(y) * img->width() + x]) area.addRect(x, y, 1, 1);
+    const auto* img = dynamic_cast<const QImage*>(pb.dc.painter().device());
+    if (!img) {
+        ++pb.dc.notes.skippedFloodFills;
+        return true;
+    }
+    const QPoint seed = ClampToPoint(pb.dc.ToDevice().map(start));
+    if (!img->rect().contains(seed)) return true;
+    const Pixels px(*img);
+    const QRgb c = ToQColor(color).rgb() & 0xFFFFFF;
+    if ((px.at(seed.x(), seed.y()) == c) != (mode == FLOODFILLSURFACE)) return true;
+    const std::vector<QRect> runs = FloodRuns(px, seed, c, mode);
+    QRegion area; // y-x banded rectangles, as setRects wants them
+    area.setRects(runs.data(), int(runs.size()));
     pb.dc.FillDevice(area, pb.dc.DeviceBrush(pb.dc.state.brush));
     return true;
 }

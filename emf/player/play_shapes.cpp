@@ -1,9 +1,8 @@
-// Rectangles, ellipses, arcs, chords, pies and gradients.
+// Rectangles, ellipses, arcs, chords and pies.
 #include "emf/player/gdi_objects.h"
 #include "emf/player/record_handlers.h"
 #include "emf/player/record_reader.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 #include <cmath>
 
@@ -130,72 +129,6 @@ bool AngleArc(Playback& pb, ByteReader& r) {
     path.connectPath(arc);
     pb.dc.state.currentPos = path.currentPosition();
     pb.dc.DrawOpen(path, true);
-    return true;
-}
-
-namespace {
-
-struct Vertex {
-    QPointF p;
-    QColor color;
-};
-
-std::optional<std::vector<Vertex>> ReadVertices(ByteReader& r, std::uint32_t count) {
-    Bytes raw = r.array(count, 16);
-    if (!r.ok()) return std::nullopt;
-    ByteReader vr(raw);
-    std::vector<Vertex> v(count);
-    for (Vertex& x : v) {
-        x.p = ReadPointL(vr);
-        const int red = vr.u16() >> 8, green = vr.u16() >> 8, blue = vr.u16() >> 8;
-        vr.skip(2);
-        x.color = QColor(red, green, blue);
-    }
-    return v;
-}
-
-void FillGradientRect(DcCore& dc, const Vertex& a, const Vertex& b, bool vertical) {
-    const QRectF box = QRectF(a.p, b.p).normalized();
-    QLinearGradient g(a.p, vertical ? QPointF(a.p.x(), b.p.y()) : QPointF(b.p.x(), a.p.y()));
-    g.setColorAt(0, a.color);
-    g.setColorAt(1, b.color);
-    QPainterPath path;
-    path.addRect(box);
-    QBrush brush(g);
-    brush.setTransform(dc.ToDevice());
-    dc.FillDevice(dc.ToDevice().map(path), brush);
-}
-
-// Triangles take the mean of their corner colours: QPainter has no Gouraud shading.
-void FillGradientTriangle(DcCore& dc, const Vertex& a, const Vertex& b, const Vertex& c) {
-    QPainterPath path;
-    path.addPolygon(QPolygonF({a.p, b.p, c.p}));
-    path.closeSubpath();
-    const QColor mean((a.color.red() + b.color.red() + c.color.red()) / 3,
-                      (a.color.green() + b.color.green() + c.color.green()) / 3,
-                      (a.color.blue() + b.color.blue() + c.color.blue()) / 3);
-    dc.FillDevice(dc.ToDevice().map(path), mean);
-}
-
-} // namespace
-
-bool GradientFill(Playback& pb, ByteReader& r) {
-    enum { GRADIENT_FILL_RECT_H, GRADIENT_FILL_RECT_V, GRADIENT_FILL_TRIANGLE };
-    r.skip(16);
-    const std::uint32_t nVer = r.u32(), nTri = r.u32(), mode = r.u32();
-    const auto v = ReadVertices(r, nVer);
-    const std::uint32_t perItem = mode == GRADIENT_FILL_TRIANGLE ? 3 : 2;
-    Bytes items = r.array(nTri, 4 * perItem);
-    if (!v || !r.ok() || mode > GRADIENT_FILL_TRIANGLE) return false;
-    ByteReader ir(items);
-    for (std::uint32_t i = 0; i < nTri; ++i) {
-        std::uint32_t idx[3] = {ir.u32(), ir.u32(), perItem == 3 ? ir.u32() : 0};
-        if (idx[0] >= nVer || idx[1] >= nVer || idx[2] >= nVer) continue;
-        if (perItem == 3)
-            FillGradientTriangle(pb.dc, (*v)[idx[0]], (*v)[idx[1]], (*v)[idx[2]]);
-        else
-            FillGradientRect(pb.dc, (*v)[idx[0]], (*v)[idx[1]], mode == GRADIENT_FILL_RECT_V);
-    }
     return true;
 }
 
