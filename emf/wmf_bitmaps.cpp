@@ -1,13 +1,17 @@
 // Bitmap records. A WMF bitmap record either carries a DIB or, when its size says so
 // ([MS-WMF] 2.3.1: RecordSize is RecordFunction's high byte + 3), none and only fills with the
 // brush. DIB transfers become EMR_STRETCHDIBITS or EMR_SETDIBITSTODEVICE, the others EMR_BITBLT
-// without a source. Old device-dependent bitmaps (Bitmap16) are not carried over.
+// without a source. Old device-dependent bitmaps (Bitmap16) become DIBs, those with palette
+// indices taking the palette the recording device most likely had.
 
 #include "emf/byte_writer.h"
 #include "emf/dib.h"
 #include "emf/record_types.h"
 #include "emf/wmf_context.h"
 #include "emf/wmf_records.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace emf {
 namespace {
@@ -69,14 +73,36 @@ void EmitBltDib(WmfContext& ctx, Blt b, Bytes dib) {
     EmitStretchDib(ctx, b, dib, *layout);
 }
 
-// [MS-WMF] 2.2.2.1 Bitmap16: rows from the top, each WidthBytes long. Monochrome and true
-// colour ones become a top-down DIB; the others would need the recording device's palette.
+// The colours, as RGBQUAD values, that a device-dependent bitmap's indices most likely meant:
+// the standard 16 colours of a 4-bit display, and on an 8-bit display the default palette's 20
+// static colours at both ends. The middle 236 were whatever the recording application had
+// realised, which the file does not keep; they stay black.
+std::vector<std::uint32_t> DevicePalette(std::uint8_t bpp) {
+    static constexpr std::uint32_t kVga[16] = {
+        0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
+        0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+    static constexpr std::uint32_t kStaticLow[10] = {0x000000, 0x800000, 0x008000, 0x808000,
+                                                     0x000080, 0x800080, 0x008080, 0xC0C0C0,
+                                                     0xC0DCC0, 0xA6CAF0};
+    static constexpr std::uint32_t kStaticHigh[10] = {0xFFFBF0, 0xA0A0A4, 0x808080, 0xFF0000,
+                                                      0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF,
+                                                      0x00FFFF, 0xFFFFFF};
+    if (bpp == 1) return {0x000000, 0xFFFFFF};
+    if (bpp == 4) return {std::begin(kVga), std::end(kVga)};
+    if (bpp != 8) return {};
+    std::vector<std::uint32_t> palette(256, 0);
+    std::copy(std::begin(kStaticLow), std::end(kStaticLow), palette.begin());
+    std::copy(std::begin(kStaticHigh), std::end(kStaticHigh), palette.end() - 10);
+    return palette;
+}
+
+// [MS-WMF] 2.2.2.1 Bitmap16: rows from the top, each WidthBytes long; it becomes a top-down DIB.
 std::optional<std::vector<std::byte>> Bitmap16ToDib(ByteReader& r, std::size_t gap) {
     r.skip(2); // Type
     const std::int16_t width = r.i16(), height = r.i16(), widthBytes = r.i16();
     const std::uint8_t planes = r.u8(), bpp = r.u8();
     r.skip(gap);
-    const bool supported = bpp == 1 || bpp == 24 || bpp == 32;
+    const bool supported = bpp == 1 || bpp == 4 || bpp == 8 || bpp == 24 || bpp == 32;
     const int used = (width * bpp + 7) / 8;
     if (!r.ok() || width <= 0 || height <= 0 || planes != 1 || !supported || widthBytes < used)
         return std::nullopt;
@@ -84,12 +110,14 @@ std::optional<std::vector<std::byte>> Bitmap16ToDib(ByteReader& r, std::size_t g
         r.array(static_cast<std::uint64_t>(height), static_cast<std::uint64_t>(widthBytes)));
     if (!r.ok()) return std::nullopt;
     const std::uint32_t rowBytes = (static_cast<std::uint32_t>(width) * bpp + 31) / 32 * 4;
+    const std::vector<std::uint32_t> palette = DevicePalette(bpp);
     std::vector<std::byte> dib;
     ByteWriter w(dib);
     w.u32(40), w.i32(width), w.i32(-height), w.u16(1), w.u16(bpp), w.u32(0);
     w.u32(rowBytes * static_cast<std::uint32_t>(height)), w.u32(0), w.u32(0);
-    w.u32(bpp == 1 ? 2 : 0), w.u32(0);
-    if (bpp == 1) w.u32(0), w.u32(0x00FFFFFF); // black, white
+    w.u32(static_cast<std::uint32_t>(palette.size())), w.u32(0);
+    for (std::uint32_t colour : palette)
+        w.u32(colour);
     for (int y = 0; y < height; ++y) {
         const Bytes row = rows.bytes(static_cast<std::size_t>(widthBytes));
         w.bytes(row.first(static_cast<std::size_t>(used))), w.zeros(rowBytes - used);
@@ -162,8 +190,8 @@ void PatBlt(WmfContext& ctx, ByteReader& r) {
     if (r.ok()) EmitPatternBlt(ctx, b);
 }
 
-// A brush the conversion cannot carry (a damaged bitmap, or one with a palette of the recording
-// device) still takes its slot, as a grey brush that shows where the pattern was.
+// A brush the conversion cannot carry (a damaged bitmap, or one of an unusual depth) still
+// takes its slot, as a grey brush that shows where the pattern was.
 void AddGreyBrush(WmfContext& ctx) {
     constexpr std::uint32_t BS_SOLID = 0, kGrey = 0x808080;
     const std::uint32_t h = EmfHandle(ctx.objects.Add({WmfObjectKind::Brush, {}, {}}));

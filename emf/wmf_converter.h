@@ -8,13 +8,14 @@
 // whole reference device, as the platform does when it is given no picture size.
 //
 // A WMF that the platform made from an EMF and that is unchanged since (its checksum holds)
-// gives back that EMF as it was. Otherwise the picture starts with EMR_SETMAPMODE (MM_ANISOTROPIC),
-// EMR_SETWINDOWEXTEX and EMR_SETVIEWPORTEXTEX, both the device size, so a metafile that sets its
-// own window is stretched over the picture's area. Object slot n becomes EMF handle n + 1. Text
-// becomes EMR_EXTTEXTOUTA, with a spacing array only where the WMF had one (offDx 0 otherwise).
+// gives back that EMF as it was. Otherwise the picture starts with EMR_SETMAPMODE
+// (MM_ANISOTROPIC), EMR_SETWINDOWORGEX and EMR_SETWINDOWEXTEX (the placement's window) and
+// EMR_SETVIEWPORTEXTEX (the picture's area in device pixels), so the metafile's own window is
+// stretched over the picture's area. Object slot n becomes EMF handle n + 1. Text becomes
+// EMR_EXTTEXTOUTA, with a spacing array only where the WMF had one (offDx 0 otherwise).
 // Records with no EMF equivalent or that would undo the device mapping are left out:
-// escapes, viewport changes, SetTextCharacterExtra, SetRelAbs, AnimatePalette, and bitmap
-// transfers of old device-dependent bitmaps (pattern brushes from them become grey brushes).
+// escapes, viewport changes, SetTextCharacterExtra, SetRelAbs and AnimatePalette. Old
+// device-dependent bitmaps become DIBs with the palette their device most likely had.
 
 #include "emf/enh_metafile.h"
 

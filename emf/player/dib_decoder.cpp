@@ -1,5 +1,6 @@
 #include "emf/player/dib_decoder.h"
 #include "emf/player/dib_rle.h"
+#include "emf/player/embedded_image.h"
 
 #include <bit>
 #include <cstring>
@@ -171,11 +172,8 @@ std::optional<QImage> DecodeDib(Bytes record, const DibLocation& at, bool alpha)
     case BI_RLE4:
         return DecodeRle(bits, int(h.width), int(h.height), h.compression == BI_RLE4, table);
     case BI_JPEG:
-    case BI_PNG: {
-        QImage img =
-            QImage::fromData(reinterpret_cast<const uchar*>(bits.data()), int(bits.size()));
-        return img.isNull() ? std::nullopt : std::optional<QImage>(img);
-    }
+    case BI_PNG:
+        return DecodeEmbeddedImage(bits);
     default:
         return std::nullopt;
     }

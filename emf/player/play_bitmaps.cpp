@@ -54,7 +54,7 @@ bool PlayBlt(Playback& pb, ByteReader& r, bool stretch) {
         FillWithRop(pb.dc, QRectF(destOrigin, destSize), rop);
         return true;
     }
-    const std::optional<QImage> img = DecodeDib(r.data(), s.dib);
+    const std::optional<QImage> img = DecodeNoted(pb, r.data(), s.dib);
     if (!img) return false;
     const QRectF src = SourceRect(s, srcSize);
     BlitImage(pb.dc, *img, src, MapRect(src, destOrigin, destSize), rop);
@@ -95,7 +95,7 @@ bool StretchDIBits(Playback& pb, ByteReader& r) {
         FillWithRop(pb.dc, QRectF(dest, destSize), rop);
         return true;
     }
-    const std::optional<QImage> img = DecodeDib(r.data(), at);
+    const std::optional<QImage> img = DecodeNoted(pb, r.data(), at);
     if (!img) return false;
     const QRectF src = DibSourceRect(*img, srcOrigin, srcSize, IsBottomUp(r.data(), at));
     BlitImage(pb.dc, *img, src, MapRect(src, dest, destSize), rop);
@@ -108,7 +108,7 @@ bool SetDIBitsToDevice(Playback& pb, ByteReader& r) {
     const QSizeF size = ReadSizeL(r);
     const DibLocation at = ReadDibLocation(r);
     if (!r.ok()) return false;
-    const std::optional<QImage> img = DecodeDib(r.data(), at);
+    const std::optional<QImage> img = DecodeNoted(pb, r.data(), at);
     if (!img) return false;
     const QRectF src = DibSourceRect(*img, srcOrigin, size, IsBottomUp(r.data(), at));
     BlitImage(pb.dc, *img, src, MapRect(src, dest, size), SRCCOPY);
@@ -119,11 +119,11 @@ namespace {
 
 // Reads the mask's bitmap after a MaskBlt or PlgBlt source and makes it the image's alpha:
 // mask bits of 1 draw the source, bits of 0 leave the destination.
-void ApplyMask(ByteReader& r, QImage& img) {
+void ApplyMask(Playback& pb, ByteReader& r, QImage& img) {
     r.skip(12); // mask origin and usage
     const DibLocation at = ReadDibLocation(r);
     if (!r.ok() || at.cbBmi == 0) return;
-    const std::optional<QImage> mask = DecodeDib(r.data(), at);
+    const std::optional<QImage> mask = DecodeNoted(pb, r.data(), at);
     if (!mask || mask->size() != img.size()) return;
     img = img.convertToFormat(QImage::Format_ARGB32);
     img.setAlphaChannel(mask->convertToFormat(QImage::Format_Grayscale8));
@@ -138,9 +138,9 @@ bool MaskBlt(Playback& pb, ByteReader& r) {
     const std::uint32_t rop = r.u32();
     BlitSource s;
     if (!ReadSource(r, s, false)) return false;
-    std::optional<QImage> img = DecodeDib(r.data(), s.dib);
+    std::optional<QImage> img = DecodeNoted(pb, r.data(), s.dib);
     if (!img) return false;
-    ApplyMask(r, *img);
+    ApplyMask(pb, r, *img);
     const QRectF src = SourceRect(s, destSize);
     BlitImage(pb.dc, *img, src, MapRect(src, destOrigin, destSize), rop & 0x00FFFFFF);
     return true;
@@ -153,9 +153,9 @@ bool PlgBlt(Playback& pb, ByteReader& r) {
     s.origin = ReadPointL(r);
     const QSizeF srcSize = ReadSizeL(r);
     if (!ReadSourceTail(r, s, false)) return false;
-    std::optional<QImage> img = DecodeDib(r.data(), s.dib);
+    std::optional<QImage> img = DecodeNoted(pb, r.data(), s.dib);
     if (!img) return false;
-    ApplyMask(r, *img);
+    ApplyMask(pb, r, *img);
     const QRectF src = SourceRect(s, srcSize);
     if (src.width() == 0 || src.height() == 0) return true;
     const QPointF ux = (p1 - p0) / src.width(), uy = (p2 - p0) / src.height();
@@ -175,7 +175,7 @@ bool PlayBlend(Playback& pb, ByteReader& r, bool alphaBlend) {
     if (!ReadSource(r, s, true)) return false;
     const QSizeF srcSize = ReadSizeL(r);
     const bool srcAlpha = alphaBlend && ((s.extra >> 24) & 1);
-    std::optional<QImage> img = r.ok() ? DecodeDib(r.data(), s.dib, srcAlpha) : std::nullopt;
+    std::optional<QImage> img = r.ok() ? DecodeNoted(pb, r.data(), s.dib, srcAlpha) : std::nullopt;
     if (!img) return false;
     double opacity = 1;
     if (alphaBlend)
@@ -205,3 +205,13 @@ bool TransparentBlt(Playback& pb, ByteReader& r) {
 }
 
 } // namespace emf::handlers
+
+namespace emf {
+
+std::optional<QImage> DecodeNoted(Playback& pb, Bytes record, const DibLocation& at, bool alpha) {
+    std::optional<QImage> img = DecodeDib(record, at, alpha);
+    if (!img) ++pb.dc.notes.damagedImages;
+    return img;
+}
+
+} // namespace emf

@@ -97,7 +97,7 @@ bool CreatePatternBrush(Playback& pb, ByteReader& r, bool mono) {
     r.skip(4); // usage: palette-index colour tables are read as RGB
     const DibLocation at = ReadDibLocation(r);
     if (!r.ok()) return false;
-    std::optional<QImage> image = DecodeDib(r.data(), at);
+    std::optional<QImage> image = DecodeNoted(pb, r.data(), at);
     if (!image) return false;
     LogBrush brush;
     brush.style = BS_DIBPATTERNPT;

@@ -4,6 +4,7 @@
 
 #include "emf/byte_reader.h"
 #include "emf/player/dc_core.h"
+#include "emf/player/dib_decoder.h"
 #include "emf/player/metafile_player.h"
 
 namespace emf {
@@ -19,6 +20,10 @@ using RecordHandler = bool (*)(Playback& pb, ByteReader& r);
 /// The object an index names: the handle table's, or a stock object when the high bit is
 /// set; null for an empty slot or a bad index.
 HGDIOBJ ResolveObject(const Playback& pb, std::uint32_t index);
+
+/// DecodeDib; a bitmap that cannot be decoded is noted as a damaged image.
+std::optional<QImage> DecodeNoted(Playback& pb, Bytes record, const DibLocation& at,
+                                  bool alpha = false);
 
 /// The handler of a record type, or null for types with no effect on a true-colour device.
 RecordHandler HandlerFor(std::uint32_t type);

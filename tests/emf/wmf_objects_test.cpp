@@ -188,6 +188,34 @@ TEST(ConvertWmfBitmaps, Bitmap16BecomesATopDownDib) {
     EXPECT_EQ(ReadU32(r->data, bits + 4), 0x00070605u);
 }
 
+// Palette indices of 4- and 8-bit device bitmaps take the colours of a 16-colour display and
+// the static colours of a 256-colour one, where the recording device had them.
+TEST(ConvertWmfBitmaps, IndexedBitmap16TakesTheLikelyDevicePalette) {
+    struct Case {
+        std::uint8_t bpp, pixels;
+        std::uint32_t colours, index, rgb;
+    };
+    for (const Case c : {Case{4, 0x9C, 16, 9, 0xFF0000u}, Case{4, 0x9C, 16, 12, 0x0000FFu},
+                         Case{8, 249, 256, 249, 0xFF0000u}, Case{8, 249, 256, 8, 0xC0DCC0u},
+                         Case{8, 249, 256, 100, 0u}}) {
+        ByteVector params;
+        ByteWriter b(params);
+        b.u32(0x00CC0020), b.i16(0), b.i16(0), b.i16(1), b.i16(2), b.i16(0), b.i16(0);
+        b.i16(0), b.i16(2), b.i16(1), b.i16(2), b.u8(1), b.u8(c.bpp); // 2 x 1 pixels
+        b.u8(c.pixels), b.u8(c.pixels);
+        test::WmfWriter w;
+        w.Record(META_BITBLT, params);
+        const EnhMetaFile p = Convert(w);
+        const RecordView* r = test::FindRecord(p, EMR_STRETCHDIBITS);
+        ASSERT_TRUE(r) << int(c.bpp);
+        const std::size_t bmi = Param(*r, 10);
+        EXPECT_EQ(ReadU32(r->data, bmi + 12) >> 16, c.bpp); // biBitCount
+        EXPECT_EQ(ReadU32(r->data, bmi + 32), c.colours); // biClrUsed
+        EXPECT_EQ(ReadU32(r->data, bmi + 40 + 4 * c.index), c.rgb) << int(c.bpp) << " " << c.index;
+        EXPECT_EQ(std::to_integer<unsigned>(r->data[Param(*r, 12)]), c.pixels);
+    }
+}
+
 TEST(ConvertWmfBitmaps, ADibThatDoesNotFitIsDropped) {
     ByteVector dib = TwoByTwoDib();
     test::SetU32(dib, 32, 0x10000000); // biClrUsed far beyond the data

@@ -2,6 +2,9 @@
 #include "player_fixture.h"
 
 #include "emf/player/dib_decoder.h"
+#include "emf/player/metafile_player.h"
+
+#include <QBuffer>
 
 namespace emf::test {
 namespace {
@@ -114,26 +117,65 @@ TEST(Dib, HugeOrTruncatedBitmapsAreRefusedOrCut) {
     EXPECT_FALSE(Decode(outside));
 }
 
-TEST(Dib, StretchDIBitsRecordDrawsTheBitmapRightWayUp) {
-    // 2 x 2, bottom-up: bottom row red, blue; top row green, black
-    const DibBlock dib =
-        MakeDib(2, 2, 24, 0, {}, {0, 0, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0});
+// EMR_STRETCHDIBITS of the whole bitmap onto 10..90 of the canvas.
+std::vector<std::byte> StretchDibRecord(const DibBlock& dib, std::int32_t width,
+                                        std::int32_t height) {
     std::vector<std::byte> p;
     ByteWriter w(p);
     const std::uint32_t fixed = 8 + 72; // record header and fixed fields
     w.rect({10, 10, 89, 89});
-    w.i32(10), w.i32(10), w.i32(0), w.i32(0), w.i32(2), w.i32(2);
+    w.i32(10), w.i32(10), w.i32(0), w.i32(0), w.i32(width), w.i32(height);
     w.u32(fixed), w.u32(dib.at.cbBmi), w.u32(fixed + dib.at.cbBmi), w.u32(dib.at.cbBits);
     w.u32(0), w.u32(0x00CC0020), w.i32(80), w.i32(80);
     w.bytes(dib.data);
+    return p;
+}
+
+TEST(Dib, StretchDIBitsRecordDrawsTheBitmapRightWayUp) {
+    // 2 x 2, bottom-up: bottom row red, blue; top row green, black
+    const DibBlock dib =
+        MakeDib(2, 2, 24, 0, {}, {0, 0, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0xFF, 0, 0, 0, 0, 0, 0});
     EmfBuilder b = Canvas();
-    b.AddRecord(EMR_STRETCHDIBITS, p);
+    b.AddRecord(EMR_STRETCHDIBITS, StretchDibRecord(dib, 2, 2));
     const QImage img = Play(b);
     EXPECT_EQ(Rgb(img, 25, 75), kRed);
     EXPECT_EQ(Rgb(img, 75, 75), kBlue);
     EXPECT_EQ(Rgb(img, 25, 25), kGreen);
     EXPECT_EQ(Rgb(img, 75, 25), kBlack);
     EXPECT_EQ(Rgb(img, 5, 5), kWhite);
+}
+
+std::vector<std::uint8_t> RedPng() {
+    QImage red(2, 2, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    red.save(&buffer, "PNG");
+    return {bytes.begin(), bytes.end()};
+}
+
+// The reader of PNG once printed libpng's complaints about damaged images on the terminal.
+TEST(Dib, DamagedPngIsRefusedQuietlyAndPlayingNotesIt) {
+    constexpr std::uint32_t BI_PNG = 5;
+    std::vector<std::uint8_t> png = RedPng();
+    ASSERT_TRUE(Decode(MakeDib(2, 2, 0, BI_PNG, {}, png)));
+    std::vector<std::uint8_t> flipped = png, cut = png, badEnd = png;
+    flipped[flipped.size() / 2] ^= 0x10;
+    cut.resize(cut.size() - 20);
+    badEnd[badEnd.size() - 8] = 0; // the IEND chunk's type, as in a file seen in the wild
+    testing::internal::CaptureStderr();
+    for (const auto& damaged : {flipped, cut, badEnd})
+        EXPECT_FALSE(Decode(MakeDib(2, 2, 0, BI_PNG, {}, damaged)));
+    EmfBuilder b = Canvas();
+    b.AddRecord(EMR_STRETCHDIBITS, StretchDibRecord(MakeDib(2, 2, 0, BI_PNG, {}, badEnd), 2, 2));
+    QImage img(100, 100, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    DeviceContext dc(&img);
+    PlayEnhMetaFile(dc, *b.Picture().picture, QRect(0, 0, 100, 100));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(dc.Notes().damagedImages, 1);
+    EXPECT_EQ(Rgb(img, 50, 50), kWhite);
 }
 
 } // namespace
