@@ -44,7 +44,7 @@ fuzz:
 	@WITH_FUZZ=1 scripts/bootstrap
 	cmake -S . -B build-fuzz $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVEL_FUZZ=ON \
 	  -DCMAKE_CXX_COMPILER=clang++
-	cmake --build build-fuzz
+	cmake --build build-fuzz --target fuzzers
 	scripts/fuzz build-fuzz
 
 clean:
