@@ -1,4 +1,5 @@
 #include "emf/player/dc_core.h"
+#include "emf/player/dash_clip.h"
 #include "emf/player/gdi_objects.h"
 #include "emf/player/pen_brush.h"
 
@@ -184,6 +185,34 @@ void DcCore::FillDevice(const QRegion& device, const QBrush& brush) {
     p.drawRect(device.boundingRect());
 }
 
+namespace {
+
+// A dashed stroke keeps only what can reach the device (see dash_clip.h), each piece taking
+// the dash phase it has on the whole figure.
+void DrawStroke(QPainter& p, const QPainterPath& device, QPen pen) {
+    const QPaintDevice* d = p.device();
+    const double margin = pen.widthF() * std::max(1.0, pen.miterLimit()) + 2;
+    const QRectF box =
+        d ? QRectF(-margin, -margin, d->width() + 2 * margin, d->height() + 2 * margin) : QRectF();
+    double period = 0;
+    for (qreal dash : pen.dashPattern())
+        period += dash;
+    if (pen.style() == Qt::SolidLine || box.isEmpty() || period <= 0 ||
+        box.contains(device.boundingRect())) {
+        p.drawPath(device);
+        return;
+    }
+    const double unit = std::max(1.0, pen.widthF()); // dashes are in pen widths
+    const double offset = pen.dashOffset();
+    for (const DashedPiece& piece : PiecesWithin(device, box)) {
+        pen.setDashOffset(std::fmod(offset + piece.start / unit, period));
+        p.setPen(pen);
+        p.drawPath(piece.path);
+    }
+}
+
+} // namespace
+
 void DcCore::StrokeDevice(const QPainterPath& device) {
     const QPen pen = DevicePen();
     if (pen.style() == Qt::NoPen || !BeginPaint(state.rop2, true)) return;
@@ -194,7 +223,7 @@ void DcCore::StrokeDevice(const QPainterPath& device) {
     p.setBackground(ToQColor(state.bkColor));
     // A one-pixel line at x lights pixel x, whose centre is x + 0.5.
     if (pen.widthF() <= 1.5) p.translate(0.5, 0.5);
-    p.drawPath(device);
+    DrawStroke(p, device, pen);
     p.resetTransform();
 }
 

@@ -3,6 +3,7 @@
 
 #include "emf/player/metafile_player.h"
 
+#include <QElapsedTimer>
 #include <QPainter>
 
 namespace emf::test {
@@ -80,6 +81,40 @@ TEST(Drawing, PieFollowsTheArcDirection) {
     EXPECT_EQ(Rgb(a, 35, 65), kWhite);
     EXPECT_EQ(Rgb(c, 65, 35), kWhite); // the other three quarters
     EXPECT_EQ(Rgb(c, 35, 65), kRed);
+}
+
+// A geometric dashed pen, 4 pixels wide with flat ends: dashes of 16 and gaps of 8 pixels.
+EmfBuilder DashedCanvas() {
+    EmfBuilder b = Canvas();
+    constexpr std::uint32_t PS_GEOMETRIC_DASH_FLAT = 0x00010000 | 0x200 | 1;
+    b.AddRecord(EMR_EXTCREATEPEN,
+                PackParams(1u, 0u, 0u, 0u, 0u, PS_GEOMETRIC_DASH_FLAT, 4u, 0u, 0x0000FFu, 0u, 0u));
+    b.SelectObject(1);
+    return b;
+}
+
+// Dashes were once cut along the whole length of a line, however far beyond the device.
+TEST(Drawing, DashesOfLinesReachingFarOutsideKeepTheirPhaseAndCostLittle) {
+    EmfBuilder far = DashedCanvas(), near = DashedCanvas();
+    far.MoveToEx({-24 * 100000, 50}); // a whole number of dash periods before x = 0
+    far.LineTo({99, 50});
+    near.MoveToEx({0, 50});
+    near.LineTo({99, 50});
+    for (int i = 0; i < 200; ++i) {
+        far.MoveToEx({-1000000, 20});
+        far.LineTo({1000000, 20});
+    }
+    QElapsedTimer t;
+    t.start();
+    const QImage a = Play(far), b = Play(near);
+    EXPECT_LT(t.elapsed(), 2000);
+    int dashes = 0;
+    for (int x = 0; x < 100; ++x) {
+        EXPECT_EQ(Rgb(a, x, 50), Rgb(b, x, 50)) << x;
+        dashes += x > 0 && Rgb(b, x, 50) == kRed && Rgb(b, x - 1, 50) != kRed;
+    }
+    EXPECT_GE(dashes, 3);
+    EXPECT_TRUE(Rgb(a, 50, 20) == kRed || Rgb(a, 60, 20) == kRed); // the long lines show
 }
 
 TEST(Paths, FillPathFillsEachFigureOnItsOwn) {
