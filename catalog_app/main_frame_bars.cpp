@@ -1,6 +1,7 @@
 // The main window's menus, tool band and status bar.
 #include "main_frame.h"
 
+#include "ansi_line_edit.h"
 #include "media_list_view.h"
 #include "track_list_view.h"
 
@@ -86,7 +87,8 @@ void CMainFrame::createToolBars() {
 
     m_pSearchBar = addToolBar(QStringLiteral("Search text"));
     m_pSearchBar->setObjectName(QStringLiteral("SearchBar"));
-    m_pSearchText = new QLineEdit(m_pSearchBar);
+    // Shows what is searched for: characters the catalogue cannot hold turn into '?'.
+    m_pSearchText = new CAnsiLineEdit(m_pSearchBar);
     m_pSearchText->setPlaceholderText(QStringLiteral("Search"));
     m_pSearchText->setFixedWidth(220);
     m_pSearchBar->addWidget(m_pSearchText);

@@ -2,10 +2,10 @@
 
 #include "search_results_model.h"
 #include "search_view.h"
-#include "ui_text.h"
 
 #include "catalog/catalogue.h"
 #include "catalog/catalogue_file.h"
+#include "catalog/cp1252.h"
 
 #include <QFile>
 
@@ -27,7 +27,12 @@ int RunSearchCommand(const QString& text, const QString& path, std::ostream& out
         err << "melvara: " << path.toStdString() << ": " << status.Message() << '\n';
         return 1;
     }
-    const SearchResults& results = catalogue.Search(ui::ToAnsi(text));
+    // No stored text holds a character the code page cannot: such a text finds nothing
+    // (rather than the '?' it would turn into).
+    bool unstorable = false;
+    const std::string query = catalog::Utf8ToCp1252(text.toStdString(), &unstorable);
+    if (unstorable) return 0;
+    const SearchResults& results = catalogue.Search(query);
     if (results.mediaHitCount == SEARCH_HIT_LIMIT || results.trackHitCount == SEARCH_HIT_LIMIT)
         err << SearchLimitMessage(results.mediaHitCount + results.trackHitCount).toStdString()
             << '\n';

@@ -179,7 +179,11 @@ TEST_F(SearchCommand, PrintsThePanesRowsInUtf8) {
     EXPECT_EQ(out.str(), "000000\tCafé\t\t1:00\t2001-01-01\tCD\t\t\t\t\n"
                          "000001\tOther\t\t3:45\t2001-01-01\tCD\t000001\tcafÉ song\t3:45\tBjörk\n");
     EXPECT_TRUE(err.str().empty());
-    EXPECT_EQ(RunSearchCommand(QStringLiteral("nothing"), path, out, err), 0);
+    // A character no stored text can hold finds nothing, not the '?' it would become.
+    catalogue.Media().AddMedia("What?", "", 0, noon, {});
+    std::ostringstream none;
+    EXPECT_EQ(RunSearchCommand(QStringLiteral("t\u65E5"), Write(catalogue), none, err), 0);
+    EXPECT_EQ(none.str(), "");
 }
 
 TEST_F(SearchCommand, TheCapacityMessageGoesToErrAndAFailedOpenEndsWithOne) {
