@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 class Clipboard : public ::testing::Test {
@@ -58,6 +60,13 @@ TEST_F(Clipboard, EveryShortcutOfCopyCutAndPasteIsThere) {
               (QList<K>{K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)}));
     EXPECT_EQ(a.editPaste->shortcuts(),
               (QList<K>{K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)}));
+}
+
+TEST(ClipboardData, TheBlockKeepsTheStoredBytesAndTheTextIsUtf8) {
+    const std::unique_ptr<QMimeData> data(clipboard::TrackMimeData({345, "Caf\xE9", "\x80uro"}));
+    EXPECT_EQ(data->text(), QStringLiteral("000345\tCafé\t€uro\n"));
+    EXPECT_TRUE(data->data(clipboard::kTrackFormat).contains(QByteArray("Caf\xE9\0\x80uro", 9)));
+    EXPECT_EQ(data->formats().size(), 2);
 }
 
 TEST_F(Clipboard, AMediumCopiedWithTheKeyIsPastedOnTopAsANewMedium) {
