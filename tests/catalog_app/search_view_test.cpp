@@ -130,7 +130,7 @@ TEST(SearchInTheMainWindow, DoubleClickSelectsTheMediumThenItsTrack) {
     frame.resize(1000, 700);
     frame.show();
     CCatalogue& catalogue = frame.Document().Catalogue();
-    AddMedium(catalogue, "Other", {100, 100});
+    CMedia* other = AddMedium(catalogue, "Other", {100, 100});
     CMedia* target = AddMedium(catalogue, "Target", {100, 200, 300});
     target->EditTrack("needle", 300, 0, 3);
     frame.Document().OnRefreshMediaList();
@@ -155,6 +155,16 @@ TEST(SearchInTheMainWindow, DoubleClickSelectsTheMediumThenItsTrack) {
     EXPECT_EQ(frame.TrackPane()->CurrentTrack()->Title(), "needle");
     EXPECT_EQ(frame.TrackPane()->CurrentRow(), 2);
     EXPECT_TRUE(frame.TrackPane()->hasFocus());
+
+    // Without the mouse: the hit under the cursor is chosen with Enter.
+    frame.SelectMedium(other);
+    ASSERT_EQ(frame.Document().CurrentMedia(), other);
+    frame.SearchPane()->setFocus();
+    frame.SearchPane()->SelectRow(0);
+    QTest::keyClick(frame.SearchPane(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(frame.Document().CurrentMedia(), target);
+    EXPECT_EQ(frame.TrackPane()->CurrentRow(), 2);
 }
 
 class SearchCommand : public ::testing::Test {
