@@ -27,10 +27,12 @@ QSize Pixels(const QSizeF& mm, double dpi) {
 }
 
 // Plays the picture onto the whole device; false when no painter could begin on it.
-bool Play(QPaintDevice* device, const emf::EnhMetaFile& picture, const QSize& pixels) {
+bool Play(QPaintDevice* device, const emf::EnhMetaFile& picture, const QSize& pixels,
+          emf::PlayNotes* notes) {
     emf::DeviceContext dc(device);
     if (!dc.Painter().isActive()) return false;
     emf::PlayEnhMetaFile(dc, picture, QRect(QPoint(0, 0), pixels));
+    if (notes) *notes = dc.Notes();
     return dc.Painter().end();
 }
 
@@ -48,24 +50,26 @@ QSizeF PictureSizeMm(const emf::EnhMetaHeader& header) {
                   std::clamp(mm.height(), kMinSideMm, kMaxSideMm));
 }
 
-QImage PictureToImage(const emf::EnhMetaFile& picture, const QSize& size) {
+QImage PictureToImage(const emf::EnhMetaFile& picture, const QSize& size, emf::PlayNotes* notes) {
     const auto inRange = [](int side) { return side >= 1 && side <= kMaxPixels; };
     if (!inRange(size.width()) || !inRange(size.height())) return {};
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull()) return {};
     image.fill(Qt::white);
-    if (!Play(&image, picture, size)) return {};
+    if (!Play(&image, picture, size, notes)) return {};
     return image;
 }
 
-QByteArray PictureToSvg(const emf::EnhMetaFile& picture, const QString& title) {
+QByteArray PictureToSvg(const emf::EnhMetaFile& picture, const QString& title,
+                        emf::PlayNotes* notes) {
     const QSize pixels = Pixels(PictureSizeMm(picture.Header()), kSvgDpi);
     SvgClipDevice svg(pixels, title);
-    if (!Play(&svg, picture, pixels)) return {};
+    if (!Play(&svg, picture, pixels, notes)) return {};
     return svg.Finish();
 }
 
-QByteArray PictureToPdf(const emf::EnhMetaFile& picture, const QString& title) {
+QByteArray PictureToPdf(const emf::EnhMetaFile& picture, const QString& title,
+                        emf::PlayNotes* notes) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly)) return {};
@@ -76,7 +80,7 @@ QByteArray PictureToPdf(const emf::EnhMetaFile& picture, const QString& title) {
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setTitle(title);
     pdf.setCreator(QStringLiteral("Kelvane"));
-    if (!Play(&pdf, picture, QSize(pdf.width(), pdf.height()))) return {};
+    if (!Play(&pdf, picture, QSize(pdf.width(), pdf.height()), notes)) return {};
     return bytes;
 }
 

@@ -3,6 +3,7 @@
 // documents, where texts stay texts.
 
 #include "emf/enh_metafile.h"
+#include "emf/player/play_notes.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -17,12 +18,15 @@ QSizeF PictureSizeMm(const emf::EnhMetaHeader& header);
 
 /// The picture drawn on white, stretched to size (each side 1 to 16384 pixels); a null image
 /// for a size out of that range.
-QImage PictureToImage(const emf::EnhMetaFile& picture, const QSize& size);
+QImage PictureToImage(const emf::EnhMetaFile& picture, const QSize& size,
+                      emf::PlayNotes* notes = nullptr);
 
 /// The picture as an SVG document the size of its frame; empty when it cannot be drawn.
-QByteArray PictureToSvg(const emf::EnhMetaFile& picture, const QString& title);
+QByteArray PictureToSvg(const emf::EnhMetaFile& picture, const QString& title,
+                        emf::PlayNotes* notes = nullptr);
 
 /// The picture as a PDF of one page the size of its frame; empty when it cannot be drawn.
-QByteArray PictureToPdf(const emf::EnhMetaFile& picture, const QString& title);
+QByteArray PictureToPdf(const emf::EnhMetaFile& picture, const QString& title,
+                        emf::PlayNotes* notes = nullptr);
 
 } // namespace metaview

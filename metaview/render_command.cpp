@@ -129,13 +129,13 @@ QByteArray EncodeBmp(const QImage& image) {
 }
 
 // The output file's bytes; empty when the picture could not be drawn.
-QByteArray Draw(const emf::EnhMetaFile& picture, const RenderOptions& o) {
+QByteArray Draw(const emf::EnhMetaFile& picture, const RenderOptions& o, emf::PlayNotes& notes) {
     const QString title = QFileInfo(QString::fromStdString(o.input)).completeBaseName();
-    if (o.format == Format::Svg) return PictureToSvg(picture, title);
-    if (o.format == Format::Pdf) return PictureToPdf(picture, title);
+    if (o.format == Format::Svg) return PictureToSvg(picture, title, &notes);
+    if (o.format == Format::Pdf) return PictureToPdf(picture, title, &notes);
     const QSize size =
         RasterSize(PictureSizeMm(picture.Header()), o.width > 0 ? o.width : kDefaultWidth, o.size);
-    const QImage image = PictureToImage(picture, size);
+    const QImage image = PictureToImage(picture, size, &notes);
     if (image.isNull()) return {};
     return o.format == Format::Png ? EncodePng(image) : EncodeBmp(image);
 }
@@ -181,6 +181,7 @@ int RunRender(std::span<const std::string> args, std::ostream& err) {
         return 2;
     }
     QByteArray bytes;
+    emf::PlayNotes notes;
     {
         const Watchdog watchdog(options.timeout);
         CEMFDoc doc;
@@ -188,8 +189,11 @@ int RunRender(std::span<const std::string> args, std::ostream& err) {
             err << "kelvane: " << error << "\n";
             return 1;
         }
-        bytes = Draw(doc.Data().Picture(), options);
+        bytes = Draw(doc.Data().Picture(), options, notes);
     }
+    // What drawing left out (a damaged embedded image, say) is a note, as damage is on --info.
+    for (const std::string& sentence : notes.Sentences())
+        err << "note: " << sentence << "\n";
     if (bytes.isEmpty()) {
         err << "kelvane: the picture could not be drawn.\n";
         return 1;

@@ -71,6 +71,16 @@ TEST_F(RenderCommand, UnreadableFileOrBadOptionsFailClearly) {
     EXPECT_EQ(Run({"--render", dir.filePath("red.emf"), "--png", "/no/such/dir/x.png"}), 1);
 }
 
+// Qt's PNG reader once printed libpng's complaint about a damaged embedded image.
+TEST_F(RenderCommand, ADamagedEmbeddedImageIsANoteNotAReadersMessage) {
+    const QString file = QStringLiteral(KORVEL_CORPUS_DIR "/kakwa-libemf2svg/emf/test-039.emf");
+    if (!QFile::exists(file)) GTEST_SKIP() << "no corpus file " << file.toStdString();
+    EXPECT_EQ(Run({"--render", file, "--png", dir.filePath("x.png")}), 0);
+    EXPECT_EQ(stderrText.find("libpng"), std::string::npos) << stderrText;
+    EXPECT_NE(stderrText.find("note: an embedded image is damaged"), std::string::npos)
+        << stderrText;
+}
+
 TEST(BitmapPixelsFromImage, RowsAreBottomUp) {
     QImage image(2, 2, QImage::Format_RGB32);
     image.setPixelColor(0, 0, Qt::red);
