@@ -153,7 +153,7 @@ CMedia* CatalogueEdit::AddMedia(std::string_view title1, std::string_view title2
     Log(std::make_unique<PresenceChange<CMedia>>(list, std::vector{IteratorOf(list, media)}),
         HeldBytes(*media));
     m_TracksCovered.insert(media);
-    m_pFocus = media;
+    m_Focus = {media};
     return media;
 }
 
@@ -169,7 +169,7 @@ CMedia* CatalogueEdit::EditMedia(CMedia& media, std::string_view title1, std::st
         bytes);
     media.SetData(title1, title2, media.MediaIndex(), mediaType, creationTime,
                   std::move(information));
-    m_pFocus = &media;
+    m_Focus = {&media};
     return &media;
 }
 
@@ -184,7 +184,9 @@ void CatalogueEdit::DeleteMedia(std::span<CMedia* const> media) {
         bytes += HeldBytes(*it);
     }
     if (records.empty()) return;
-    m_pFocus = &*records.front();
+    m_Focus.clear();
+    for (const auto& record : records)
+        m_Focus.push_back(&*record);
     auto change = std::make_unique<PresenceChange<CMedia>>(list, std::move(records));
     change->Flip();
     Log(std::move(change), bytes);
@@ -204,11 +206,11 @@ void CatalogueEdit::MoveMedia(const CMedia& media, bool towardBack) {
     logPlace(it);
     if (std::next(it) != list.end()) logPlace(std::next(it));
     mediaList.MoveMedia(media.MediaIndex(), towardBack);
-    m_pFocus = &*it;
+    m_Focus = {&*it};
 }
 
 void CatalogueEdit::SaveTracks(CMedia& media) {
-    m_pFocus = &media;
+    m_Focus = {&media};
     if (!m_TracksCovered.insert(&media).second) return;
     auto change =
         std::make_unique<TracksChange>(media.m_Tracks, media.m_TotalLength, media.m_TrackCursor);

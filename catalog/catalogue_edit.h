@@ -63,9 +63,10 @@ public:
     bool IsEmpty() const { return m_Changes.empty(); }
     /// About how much memory the step holds (removed records and saved values).
     std::size_t Bytes() const { return m_nBytes; }
-    /// The medium the step worked on last, for the views to select again; nullptr if
-    /// the step was about interpreters or media that are gone after it.
-    CMedia* FocusMedia() const { return m_pFocus; }
+    /// The media the step worked on, for the views to select again: the one changed or
+    /// added last, or every deleted one; none for interpreter changes. After an undo or
+    /// redo some may be out of the catalogue (a view then shows no row for them).
+    const std::vector<CMedia*>& FocusMedia() const { return m_Focus; }
     CCatalogue& Catalogue() { return m_Catalogue; }
 
     /// One logged change: flipping it once undoes it, flipping it again redoes it.
@@ -83,7 +84,7 @@ private:
     CCatalogue& m_Catalogue;
     std::vector<std::unique_ptr<Change>> m_Changes;
     std::size_t m_nBytes = 0;
-    CMedia* m_pFocus = nullptr;
+    std::vector<CMedia*> m_Focus;
     // Media whose tracks this step saved already, or which it added (their tracks need no
     // saving: the medium leaves and comes back whole).
     std::unordered_set<const CMedia*> m_TracksCovered;

@@ -52,7 +52,7 @@ ImportOutcome ImportFile(CMELVARADoc& doc, const QString& path) {
     const catalog::CsvMedia& media = std::get<catalog::CsvMedia>(parsed);
     auto edit = std::make_unique<catalog::CatalogueEdit>(doc.Catalogue());
     const catalog::ImportCounts counts = catalog::AddNewMedia(*edit, media.media);
-    CMedia* last = edit->FocusMedia();
+    CMedia* last = edit->FocusMedia().empty() ? nullptr : edit->FocusMedia().back();
     doc.CommitEdit(std::move(edit), "Import CSV");
     return {counts.media != 0, ImportedMessage(counts, media.replacedTexts), last};
 }

@@ -113,7 +113,7 @@ private:
     void paste();
     void editInterpreterList();
     void editSettings();
-    void showChangedCatalogue(CMedia* focus);
+    void showChangedCatalogue(const std::vector<CMedia*>& focus);
     void importCsv();
     void exportCsv();
     void importAudio();

@@ -51,7 +51,7 @@ void CMainFrame::importAudio() {
 
 bool CMainFrame::ImportCsv(const QString& path) {
     const csv::ImportOutcome outcome = csv::ImportFile(m_Doc, path);
-    if (outcome.imported) showChangedCatalogue(outcome.last);
+    if (outcome.imported) showChangedCatalogue({outcome.last});
     m_Prompts.Inform(this, outcome.message);
     return outcome.imported;
 }
@@ -79,7 +79,7 @@ bool CMainFrame::ImportAudioFiles(const QStringList& paths) {
     audio::TakeSheetValues(values, medium);
     auto edit = std::make_unique<catalog::CatalogueEdit>(m_Doc.Catalogue());
     catalog::AddNewMedia(*edit, {&medium, 1});
-    CMedia* added = edit->FocusMedia();
+    const std::vector<CMedia*> added = edit->FocusMedia();
     m_Doc.CommitEdit(std::move(edit), "Import audio files");
     showChangedCatalogue(added);
     QStringList notes;

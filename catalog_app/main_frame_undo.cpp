@@ -36,12 +36,12 @@ void CMainFrame::connectUndoActions() {
 }
 
 // Records may have come or gone (an undo, redo or import): every pane drops its references
-// as after a deletion, then the medium the step concerned is selected, where it is there.
-void CMainFrame::showChangedCatalogue(CMedia* focus) {
+// as after a deletion, then the media the step concerned are selected, where they are.
+void CMainFrame::showChangedCatalogue(const std::vector<CMedia*>& focus) {
     QWidget* focused = QApplication::focusWidget();
     m_Doc.ClearCurrentMedia();
     m_Doc.UpdateAllViews(nullptr, HINT_MEDIA_DELETED);
-    if (focus) m_pMediaView->SelectMedium(focus);
+    m_pMediaView->SelectMedia(focus);
     if (focused) focused->setFocus(Qt::OtherFocusReason);
     UpdateCommandUi();
 }

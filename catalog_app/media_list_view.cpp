@@ -12,6 +12,8 @@
 #include <QHeaderView>
 #include <QScopedValueRollback>
 
+#include <unordered_set>
+
 namespace {
 
 const char kDeleteQuestion[] = "The selected media and all it's included\ntracks are about to be "
@@ -221,6 +223,19 @@ void CMELVARAView::OnReorder(bool up) {
     Refill();
     m_Doc.CommitEdit(std::move(edit), up ? "Reorder media up" : "Reorder media down");
     SelectMedium(media);
+}
+
+void CMELVARAView::SelectMedia(const std::vector<CMedia*>& media) {
+    if (media.empty() || m_Model.RowOf(media.front()) < 0) return;
+    SelectMedium(media.front());
+    if (media.size() == 1) return;
+    // One pass over the rows: a thousand restored media among many rows stay quick.
+    const std::unordered_set<const CMedia*> others(std::next(media.begin()), media.end());
+    QItemSelection more;
+    for (int row = 0; row < m_Model.rowCount(); ++row)
+        if (others.contains(m_Model.MediaAt(row)))
+            more.select(m_Model.index(row, 0), m_Model.index(row, 0));
+    selectionModel()->select(more, QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 void CMELVARAView::SelectMedium(const CMedia* media) {

@@ -6,6 +6,7 @@
 #include "catalog/update_hint.h"
 
 #include <memory>
+#include <vector>
 
 namespace catalog {
 class CatalogueEdit;
@@ -37,6 +38,9 @@ public:
     bool OnPaste();
     /// Up gives the current medium the next higher index, down the next lower one.
     void OnReorder(bool up);
+    /// Selects the rows of the media, the first one current; media no row shows are left
+    /// out (nothing at all when the first is).
+    void SelectMedia(const std::vector<CMedia*>& media);
     /// Selects the medium's row (a search hit); nothing when no row shows it.
     void SelectMedium(const CMedia* media);
     /// Shows the medium's values again after its tracks changed.

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <vector>
 
 class CMELVARADoc;
 
@@ -35,9 +36,9 @@ public:
     void OnUpdate(CDocView* sender, UpdateHint hint, CMedia* record) override;
 
 signals:
-    /// A step was undone or redone; focus is the medium it concerned (still in the
-    /// catalogue or not), for the panes to show again.
-    void Restored(CMedia* focus);
+    /// A step was undone or redone; focus are the media it concerned (in the catalogue
+    /// or not), for the panes to show again.
+    void Restored(const std::vector<CMedia*>& focus);
 
 private:
     class Step;

@@ -151,7 +151,7 @@ TEST(CatalogueEdit, UndoneDeletionBringsBackTheSameRecordsAndIterationRestarts) 
     CatalogueEdit edit(catalogue);
     edit.DeleteMedia({&kept, 1});
     EXPECT_EQ(catalogue.Media().FindMedia(3), nullptr);
-    EXPECT_EQ(edit.FocusMedia(), kept);
+    EXPECT_EQ(edit.FocusMedia(), std::vector<CMedia*>{kept});
     EXPECT_GT(edit.Bytes(), 300u); // the information bytes it holds
     edit.Undo();
     EXPECT_EQ(catalogue.Media().FindMedia(3), kept);

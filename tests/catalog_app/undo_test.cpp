@@ -68,6 +68,9 @@ TEST_F(Undo, DeletingSeveralMediaUndoesToTheSavedBytesAndTheCleanState) {
     EXPECT_FALSE(frame.isWindowModified());
     EXPECT_FALSE(frame.Document().IsModified());
     EXPECT_EQ(frame.MediaPane()->Model().rowCount(), 4);
+    // Both come back selected, the first one current.
+    EXPECT_EQ(frame.MediaPane()->SelectedRows(), (std::vector<int>{1, 3}));
+    EXPECT_EQ(frame.Document().CurrentMedia(), frame.Document().Catalogue().Media().FindMedia(0));
     EXPECT_EQ(a.editRedo->text(), "&Redo Delete media");
     EXPECT_FALSE(a.editUndo->isEnabled());
 
@@ -178,6 +181,20 @@ TEST_F(Undo, NewAndOpenClearTheHistory) {
     frame.NewCatalogue();
     EXPECT_FALSE(a.editRedo->isEnabled());
     EXPECT_FALSE(frame.isWindowModified());
+}
+
+TEST_F(Undo, TheKeysUndoAndRedoInTheWindow) {
+    SelectMedium(3);
+    a.mediaDelete->trigger();
+    const auto deleted = Bytes(frame.Document());
+    QTest::keyClick(frame.MediaPane(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Bytes(frame.Document()), saved);
+    QTest::keyClick(frame.MediaPane(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Bytes(frame.Document()), deleted);
+    QTest::keyClick(frame.MediaPane(), Qt::Key_Backspace, Qt::AltModifier);
+    EXPECT_EQ(Bytes(frame.Document()), saved);
+    QTest::keyClick(frame.MediaPane(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Bytes(frame.Document()), deleted);
 }
 
 TEST_F(Undo, TheKeysAreTheUsualOnes) {
