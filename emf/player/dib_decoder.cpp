@@ -160,7 +160,8 @@ std::optional<QImage> DecodeDib(Bytes record, const DibLocation& at, bool alpha)
     ByteReader hr(bmi);
     DibHeader h;
     if (!rec.ok() || !ReadInfoHeader(hr, h) || h.width <= 0 || h.height == 0) return std::nullopt;
-    if (std::uint64_t(h.width) * std::uint64_t(std::llabs(h.height)) > kMaxBitmapPixels)
+    const std::uint64_t pixels = std::uint64_t(h.width) * std::uint64_t(std::llabs(h.height));
+    if (pixels > kMaxBitmapPixels || pixels > kFreeBitmapPixels + kPixelsPerByte * bits.size())
         return std::nullopt;
     const QList<QRgb> table = ReadColorTable(bmi, h);
     switch (h.compression) {

@@ -11,6 +11,10 @@ namespace emf {
 
 /// Most pixels a bitmap may have; larger ones are refused before anything is allocated.
 inline constexpr std::uint64_t kMaxBitmapPixels = 1ull << 26;
+/// Beyond a small size, a bitmap's pixels must be justified by its bits: a complete one holds a
+/// pixel in at most 4 bytes, an RLE one may skip blank rows in 2 bytes each, but a few bytes
+/// claiming millions of pixels would only cost time to make and to draw.
+inline constexpr std::uint64_t kFreeBitmapPixels = 1ull << 20, kPixelsPerByte = 4096;
 
 /// Where a record keeps its bitmap: offsets from the record start and sizes.
 struct DibLocation {

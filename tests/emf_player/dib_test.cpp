@@ -106,6 +106,11 @@ TEST(Dib, Rle4AlternatesTheTwoNibbles) {
 TEST(Dib, HugeOrTruncatedBitmapsAreRefusedOrCut) {
     EXPECT_FALSE(Decode(MakeDib(100000, 100000, 24, 0, {}, {1, 2, 3})));
     EXPECT_FALSE(Decode(MakeDib(0, 5, 24, 0, {}, {})));
+    // a few bytes claiming 64 million pixels, raw or RLE (end of bitmap at once): each one took
+    // a tenth of a second to make and draw, so a small file could take minutes
+    EXPECT_FALSE(Decode(MakeDib(8192, 8192, 8, 0, {}, std::vector<std::uint8_t>(16))));
+    EXPECT_FALSE(Decode(MakeDib(8192, 8192, 8, 1, {}, {0, 1})));
+    EXPECT_TRUE(Decode(MakeDib(1024, 1024, 8, 1, {}, {0, 1}))); // a small blank one is fine
     EXPECT_FALSE(Decode(MakeDib(2, 2, 7, 0, {}, std::vector<std::uint8_t>(16))));
     // only the bottom row is there: it decodes, the missing row stays black
     const auto cut = Decode(MakeDib(1, 2, 24, 0, {}, {0xFF, 0, 0, 0}));
