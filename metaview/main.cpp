@@ -1,9 +1,14 @@
+#include "metaview/child_frame.h"
 #include "metaview/command_line.h"
+#include "metaview/emf_view.h"
 #include "metaview/main_frame.h"
+#include "metaview/viewer_prompts.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -13,17 +18,42 @@
 
 namespace {
 
-// The main window as a user sees it at start, with the pictures drawn, written to path.
+// A screenshot runs unattended: messages go to the terminal, never into a modal box.
+class ConsolePrompts : public CViewerPrompts {
+public:
+    void Inform(QWidget*, const QString& text, const QString& details) override {
+        std::cerr << "kelvane: " << qPrintable(text) << ' ' << qPrintable(details) << '\n';
+    }
+};
+
+// Whether every window shows its picture (large ones are drawn off the window thread).
+bool PicturesReady(const CMainFrame& frame) {
+    for (QMdiSubWindow* window : frame.MdiArea()->subWindowList())
+        if (auto* child = qobject_cast<CChildFrame*>(window);
+            child && !child->View()->PictureReady())
+            return false;
+    return true;
+}
+
+// The main window as a user sees it at start, once the pictures are drawn (or after half a
+// minute at most), written to path.
 int TakeScreenshot(CMainFrame& frame, const std::string& path) {
     frame.MdiArea()->tileSubWindows();
+    QElapsedTimer waited;
+    waited.start();
     int result = 1;
-    QTimer::singleShot(400, &frame, [&frame, &path, &result] {
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &frame, [&] {
+        if (!PicturesReady(frame) && waited.elapsed() < 30000) return;
+        poll.stop();
         if (frame.grab().save(QFile::decodeName(path.c_str()), "PNG"))
             result = 0;
         else
             std::cerr << "kelvane: cannot write " << path << "\n";
         QApplication::quit();
     });
+    // A first pause lets the windows lay themselves out and paint.
+    poll.start(200);
     QApplication::exec();
     return result;
 }
@@ -41,7 +71,8 @@ int RunViewer(int argc, char* argv[], const metaview::ViewerStart& start) {
     QGuiApplication::setDesktopFileName(QStringLiteral("kelvane"));
     QGuiApplication::setWindowIcon(
         QIcon::fromTheme(QStringLiteral("kelvane"), QIcon(QStringLiteral(":/icons/kelvane.png"))));
-    CMainFrame frame;
+    ConsolePrompts console;
+    CMainFrame frame(screenshot ? &console : nullptr);
     frame.resize(1100, 760);
     frame.show();
     // When none of the named files opens, the start ends after their messages.

@@ -60,7 +60,11 @@ CKelvane* CMainFrame::OpenDocumentFile(const QString& path) {
         delete doc;
         m_Recent.Remove(path);
         updateRecentFileActions();
-        m_Prompts.Inform(this, QStringLiteral("Unexpected file format."),
+        // A file that cannot be read is not a file of the wrong format.
+        const bool readable = QFileInfo(path).isFile() && QFileInfo(path).isReadable();
+        m_Prompts.Inform(this,
+                         readable ? QStringLiteral("Unexpected file format.")
+                                  : QStringLiteral("Failed to open document."),
                          QString::fromStdString(error));
         return nullptr;
     }

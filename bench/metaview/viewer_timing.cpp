@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStandardPaths>
@@ -91,6 +92,10 @@ void TimeLargePicture(CMainFrame& frame) {
 }
 
 void TimeRepaint(CMainFrame& frame, const QString& file) {
+    if (!QFileInfo::exists(file)) {
+        std::printf("repaint: %s is not there, skipped\n", qPrintable(file));
+        return;
+    }
     CKelvane* view = frame.OpenDocumentFile(file);
     if (!view) return;
     frame.MdiArea()->activeSubWindow()->showMaximized();

@@ -75,6 +75,8 @@ TEST_F(ViewerTest, AFileThatDoesNotOpenIsReportedAndDamageIsShown) {
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages[0].startsWith("Unexpected file format.|"));
     EXPECT_TRUE(frame.MdiArea()->subWindowList().isEmpty());
+    EXPECT_FALSE(frame.OpenDocumentFile(QString::fromStdString((dir / "none.emf").string())));
+    EXPECT_TRUE(prompts.messages.last().startsWith("Failed to open document.|"));
 
     std::vector<std::byte> trailing = ShapesEmf();
     trailing.resize(trailing.size() + 12, std::byte{0x55});

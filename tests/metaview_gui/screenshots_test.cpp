@@ -7,6 +7,8 @@
 #include "metaview/record_step_dialog.h"
 #include "metaview/viewer_document.h"
 
+#include "emf/emf_builder.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -90,6 +92,15 @@ TEST_F(ViewerTest, Screenshots) {
     info.show();
     QTest::qWait(50);
     EXPECT_TRUE(info.grab().save(out.filePath(QStringLiteral("kelvane_file_info.png"))));
+    info.close();
+
+    // A picture of many records while it is still being drawn.
+    emf::EmfBuilder many;
+    for (int i = 0; i < 60000; ++i)
+        many.Ellipse({i % 300, i % 200, i % 300 + 40, i % 200 + 30});
+    frame.OpenDocumentFile(File("many.emf", many.Build()));
+    frame.grab();
+    EXPECT_TRUE(frame.grab().save(out.filePath(QStringLiteral("kelvane_busy.png"))));
 }
 
 } // namespace
