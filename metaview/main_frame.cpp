@@ -92,8 +92,9 @@ void CMainFrame::createMenus() {
                            a.playCompleteFile, nullptr, a.playCurrentList}),
         menu("&Information", {a.showFileInfo}),
         menu("Options", {a.fixedAspect, a.askSaveOption}),
-        menu("&Window", {a.windowNew, a.windowCascade, a.windowTile, a.windowArrange}),
+        m_pWindowMenu = new QMenu(QStringLiteral("&Window"), this),
         help};
+    connect(m_pWindowMenu, &QMenu::aboutToShow, this, &CMainFrame::fillWindowMenu);
     for (QMenu* m : m_ShortMenus + m_DocumentMenus) {
         // The prompts show as tips, since there is no status bar.
         m->setToolTipsVisible(true);
@@ -137,6 +138,23 @@ void CMainFrame::connectWindowActions() {
     connect(a.previousPane, &QAction::triggered, m_pMdiArea, &QMdiArea::activatePreviousSubWindow);
     connect(a.helpAbout, &QAction::triggered, this, &CMainFrame::about);
     connect(a.fileQuit, &QAction::triggered, this, &QWidget::close);
+}
+
+// The window commands, then one entry per child window, the active one checked.
+void CMainFrame::fillWindowMenu() {
+    const CViewerActions& a = m_Actions;
+    m_pWindowMenu->clear();
+    m_pWindowMenu->addActions({a.windowNew, a.windowCascade, a.windowTile, a.windowArrange});
+    const QList<QMdiSubWindow*> windows = m_pMdiArea->subWindowList();
+    if (!windows.isEmpty()) m_pWindowMenu->addSeparator();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows[i];
+        QAction* entry = m_pWindowMenu->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()), this,
+            [this, window] { m_pMdiArea->setActiveSubWindow(window); });
+        entry->setCheckable(true);
+        entry->setChecked(window == m_pMdiArea->activeSubWindow());
+    }
 }
 
 // Minimised windows go into a row along the bottom of the client area.

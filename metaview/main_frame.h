@@ -80,6 +80,7 @@ private:
     void openRecentFile();
     void rememberFile(const QString& path);
     void updateRecentFileActions();
+    void fillWindowMenu();
     void arrangeIcons();
     void about();
     void showFileInfo();
@@ -93,6 +94,7 @@ private:
     QToolBar* m_pToolBar = nullptr;
     QList<QMenu*> m_ShortMenus;
     QList<QMenu*> m_DocumentMenus;
+    QMenu* m_pWindowMenu = nullptr;
     bool m_bDocumentMenus = false;
     int m_nUntitled = 0;
 };

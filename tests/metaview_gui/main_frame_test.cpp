@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScrollBar>
@@ -51,6 +52,15 @@ TEST_F(ViewerTest, MenusFollowWhetherADocumentIsOpen) {
     EXPECT_EQ(frame.windowTitle(), "Korvel-Software Kelvane - small.wmf");
     EXPECT_TRUE(frame.Actions().playCompleteFile->isEnabled());
     EXPECT_TRUE(frame.Actions().askSaveOption->isChecked());
+    // The Window menu lists the windows, the active one checked.
+    QMenu* windowMenu = frame.menuBar()->actions()[6]->menu();
+    emit windowMenu->aboutToShow();
+    const QList<QAction*> entries = windowMenu->actions();
+    ASSERT_EQ(entries.size(), 7);
+    EXPECT_EQ(entries[5]->text(), "&1 shapes.emf");
+    EXPECT_TRUE(entries[6]->isChecked());
+    entries[5]->trigger();
+    EXPECT_EQ(frame.windowTitle(), "Korvel-Software Kelvane - shapes.emf");
     frame.MdiArea()->closeAllSubWindows();
     EXPECT_EQ(MenuTitles(frame), (QStringList{"&File", "&View", "&?"}));
     EXPECT_EQ(frame.windowTitle(), "Korvel-Software Kelvane");
