@@ -129,3 +129,22 @@ TEST(SaveOptionDialog, ShowsTheOptionAndReturnsTheChoice) {
 
 } // namespace
 } // namespace testing_metaview
+
+namespace testing_metaview {
+namespace {
+
+TEST_F(ViewerTest, APlainSaveOfAnEmfWritesItsFileWithoutAsking) {
+    const QString path = File("plain.emf", ShapesEmf());
+    CKelvane* view = frame.OpenDocumentFile(path);
+    ASSERT_TRUE(view);
+    view->GetDocument().Doc().m_bSaveCopy = false;
+    frame.Actions().clearPlayList->trigger();
+    frame.Actions().fileSave->trigger();
+    EXPECT_EQ(prompts.optionAsked, 0);
+    EXPECT_TRUE(prompts.proposedNames.isEmpty());
+    const std::vector<std::byte> saved = ReadAll(dir / "plain.emf");
+    EXPECT_EQ(U32At(saved, 52), 2u) << "only the header and EMR_EOF are seen";
+}
+
+} // namespace
+} // namespace testing_metaview
