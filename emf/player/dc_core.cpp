@@ -163,8 +163,26 @@ QBrush DcCore::DeviceBrush(const HGDIOBJ& brush) const {
     return MakeDeviceBrush(brush, state.textColor, state.bkColor, state.rop2);
 }
 
-bool DcCore::BeginFill(const QBrush& brush) {
-    if (brush.style() == Qt::NoBrush || !BeginPaint(state.rop2, true)) return false;
+namespace {
+
+// Qt's anti-aliasing rasterizer splits its work into ever smaller bands when a shape's edges
+// cross more cells than its pool holds: a path of many long, crossing segments (a damaged
+// polyline, say) took seconds. Such paths are drawn without smoothing, as GDI draws them.
+bool SmoothEnough(const QPainterPath& device, const QPaintDevice* onto) {
+    if (!onto) return true;
+    const double limit = 16.0 * (onto->width() + onto->height()) + 32768;
+    double length = 0;
+    for (int i = 1; i < device.elementCount() && length <= limit; ++i) {
+        const QPainterPath::Element a = device.elementAt(i - 1), b = device.elementAt(i);
+        if (!b.isMoveTo()) length += std::hypot(b.x - a.x, b.y - a.y);
+    }
+    return length <= limit;
+}
+
+} // namespace
+
+bool DcCore::BeginFill(const QBrush& brush, bool antialias) {
+    if (brush.style() == Qt::NoBrush || !BeginPaint(state.rop2, antialias)) return false;
     QPainter& p = *m_painter;
     p.setPen(Qt::NoPen);
     p.setBrush(brush);
@@ -175,11 +193,11 @@ bool DcCore::BeginFill(const QBrush& brush) {
 }
 
 void DcCore::FillDevice(const QPainterPath& device, const QBrush& brush) {
-    if (BeginFill(brush)) m_painter->drawPath(device);
+    if (BeginFill(brush, SmoothEnough(device, this->device()))) m_painter->drawPath(device);
 }
 
 void DcCore::FillDevice(const QRegion& device, const QBrush& brush) {
-    if (device.isEmpty() || !BeginFill(brush)) return;
+    if (device.isEmpty() || !BeginFill(brush, true)) return;
     QPainter& p = *m_painter;
     p.setClipRegion(device, p.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     p.drawRect(device.boundingRect());
@@ -215,7 +233,8 @@ void DrawStroke(QPainter& p, const QPainterPath& device, QPen pen) {
 
 void DcCore::StrokeDevice(const QPainterPath& device) {
     const QPen pen = DevicePen();
-    if (pen.style() == Qt::NoPen || !BeginPaint(state.rop2, true)) return;
+    if (pen.style() == Qt::NoPen || !BeginPaint(state.rop2, SmoothEnough(device, this->device())))
+        return;
     QPainter& p = *m_painter;
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);

@@ -75,7 +75,7 @@ public:
     bool BeginPaint(int rop2, bool antialias);
 
 private:
-    bool BeginFill(const QBrush& brush);
+    bool BeginFill(const QBrush& brush, bool antialias);
 
     QPainter* m_painter;
     DeviceCaps m_caps;
