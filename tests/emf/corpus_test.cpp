@@ -10,6 +10,9 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <string>
+
+#include <unistd.h>
 
 namespace emf {
 namespace {
@@ -43,11 +46,14 @@ void ExpectSoundPicture(const EnhMetaFile& p) {
 
 // The picture's bytes, written to a file, read back as the same picture with nothing to note.
 void ExpectRereads(const EnhMetaFile& p) {
-    const std::string path = testing::TempDir() + "corpus_reread.emf";
+    // One file per process: test runs of several build trees share the temporary folder.
+    const std::string path =
+        testing::TempDir() + "corpus_reread_" + std::to_string(::getpid()) + ".emf";
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(p.Data().data()),
                static_cast<std::streamsize>(p.Data().size()));
     const test::ByteVector written = test::ReadFile(path);
+    fs::remove(path);
     ASSERT_TRUE(std::equal(written.begin(), written.end(), p.Data().begin(), p.Data().end()));
     const PictureResult again = EnhMetaFile::FromBytes(written);
     ASSERT_TRUE(again) << again.error;
