@@ -27,18 +27,27 @@
 
 namespace {
 
-// Pictures of the windows over the sample catalogue, to look at; taken only when
+// The main window over the sample catalogue; pictures are taken only when
 // KORVEL_SCREENSHOT_DIR names a folder.
-TEST(Screenshots, MainWindowAndDialogs) {
-    const QString folder = qEnvironmentVariable("KORVEL_SCREENSHOT_DIR");
-    if (folder.isEmpty()) GTEST_SKIP() << "set KORVEL_SCREENSHOT_DIR to take screenshots";
-    const QDir out(folder);
+class Screenshots : public testing::Test {
+protected:
+    void SetUp() override {
+        const QString folder = qEnvironmentVariable("KORVEL_SCREENSHOT_DIR");
+        if (folder.isEmpty()) GTEST_SKIP() << "set KORVEL_SCREENSHOT_DIR to take screenshots";
+        out = QDir(folder);
+        frame.resize(1100, 700);
+        frame.show();
+        ASSERT_TRUE(frame.OpenCatalogue(
+            QStringLiteral(KORVEL_TEST_DATA_DIR "/../../examples/sample.mvr")));
+    }
+
+    QDir out;
     CDialogPrompts prompts;
-    CMainFrame frame(&prompts);
-    frame.resize(1100, 700);
-    frame.show();
-    ASSERT_TRUE(
-        frame.OpenCatalogue(QStringLiteral(KORVEL_TEST_DATA_DIR "/../../examples/sample.mvr")));
+    CMainFrame frame{&prompts};
+};
+
+// Pictures of the windows, to look at.
+TEST_F(Screenshots, MainWindowAndDialogs) {
     const CMedia* first =
         frame.MediaPane()->Model().MediaAt(frame.MediaPane()->Model().rowCount() - 1);
     frame.SelectMedium(first);
@@ -88,16 +97,7 @@ TEST(Screenshots, MainWindowAndDialogs) {
 } // namespace
 
 // The Edit menu naming the step to undo, and the audio import's file dialog.
-TEST(Screenshots, UndoAndImport) {
-    const QString folder = qEnvironmentVariable("KORVEL_SCREENSHOT_DIR");
-    if (folder.isEmpty()) GTEST_SKIP() << "set KORVEL_SCREENSHOT_DIR to take screenshots";
-    const QDir out(folder);
-    CDialogPrompts prompts;
-    CMainFrame frame(&prompts);
-    frame.resize(1100, 700);
-    frame.show();
-    ASSERT_TRUE(
-        frame.OpenCatalogue(QStringLiteral(KORVEL_TEST_DATA_DIR "/../../examples/sample.mvr")));
+TEST_F(Screenshots, UndoAndImport) {
     frame.SelectMedium(frame.MediaPane()->Model().MediaAt(0));
     QTimer::singleShot(0, [] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
@@ -112,7 +112,7 @@ TEST(Screenshots, UndoAndImport) {
     QTest::qWait(50);
     EXPECT_TRUE(edit->grab().save(out.filePath(QStringLiteral("edit_menu_undo.png"))));
     edit->close();
-    QTimer::singleShot(100, [&out] {
+    QTimer::singleShot(100, [this] {
         QWidget* dialog = QApplication::activeModalWidget();
         ASSERT_NE(dialog, nullptr);
         dialog->resize(760, 460);
