@@ -156,7 +156,12 @@ bool DcCore::BeginPaint(int rop2, bool antialias) {
 }
 
 QPen DcCore::DevicePen() const {
-    return MakeDevicePen(state.pen, DeviceScale(), state.miterLimit, state.rop2);
+    QPen pen = MakeDevicePen(state.pen, DeviceScale(), state.miterLimit, state.rop2);
+    // A pen millions of pixels wide made Qt's stroker and clipper take a minute; beyond twice
+    // the device's size a wider pen covers the device no differently.
+    if (const QPaintDevice* d = device())
+        pen.setWidthF(std::min(pen.widthF(), 2.0 * (d->width() + d->height())));
+    return pen;
 }
 
 QBrush DcCore::DeviceBrush(const HGDIOBJ& brush) const {
