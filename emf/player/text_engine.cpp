@@ -73,11 +73,22 @@ QPointF AlignedStart(std::uint32_t align, double width, const QFontMetricsF& fm)
     return {x, y};
 }
 
+// A text rectangle mapped far beyond the device (a damaged record) cost Qt's rasterizer
+// seconds to fill or clip by; only its part on the device can matter.
+QPainterPath RectOnDevice(DcCore& dc, const QRectF& rect) {
+    QPainterPath path;
+    path.addPolygon(dc.ToDevice().map(QPolygonF(rect.normalized())));
+    path.closeSubpath();
+    const QPainter& p = dc.painter();
+    if (!p.device() || !p.transform().isInvertible()) return path;
+    const QRectF device(0, 0, p.device()->width(), p.device()->height());
+    QPainterPath box;
+    box.addRect(p.transform().inverted().mapRect(device.adjusted(-2, -2, 2, 2)));
+    return box.contains(path.boundingRect()) ? path : path.intersected(box);
+}
+
 void FillLogicalRect(DcCore& dc, const QRectF& rect, COLORREF color) {
-    QPainterPath p;
-    p.addPolygon(dc.ToDevice().map(QPolygonF(rect.normalized())));
-    p.closeSubpath();
-    dc.painter().fillPath(p, ToQColor(color));
+    dc.painter().fillPath(RectOnDevice(dc, rect), ToQColor(color));
 }
 
 // Glyph indices of the recorded font are drawn as outlines of the stand-in font's glyphs.
@@ -152,9 +163,8 @@ void DrawRun(DcCore& dc, const TextRun& run, const LogFont& lf) {
     QPainter& p = dc.painter();
     if (run.rect && (run.options & ETO_OPAQUE)) FillLogicalRect(dc, *run.rect, dc.state.bkColor);
     if (run.rect && (run.options & ETO_CLIPPED)) {
-        QPainterPath clip;
-        clip.addPolygon(dc.ToDevice().map(QPolygonF(run.rect->normalized())));
-        p.setClipPath(clip, p.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+        p.setClipPath(RectOnDevice(dc, *run.rect),
+                      p.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     }
     const double em = EmHeight(lf) * frame.scaleY;
     if (run.text.isEmpty() || em > kMaxEmPixels || !std::isfinite(em)) return;
