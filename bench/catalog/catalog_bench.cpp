@@ -14,13 +14,6 @@
 
 namespace {
 
-CCatalogue& Loaded() {
-    static CCatalogue catalogue;
-    static const bool ok = catalogue.Load(LargeCatalogueFile()).ok();
-    if (!ok) std::abort();
-    return catalogue;
-}
-
 std::string TempPath() {
     return (std::filesystem::temp_directory_path() / ("catalog-bench-" + std::to_string(getpid())))
         .string();
@@ -54,7 +47,7 @@ void BM_LoadFile(benchmark::State& state) {
 
 // Encoding alone, into a sink that only counts.
 void BM_Save(benchmark::State& state) {
-    const CCatalogue& catalogue = Loaded();
+    const CCatalogue& catalogue = LoadedLargeCatalogue();
     std::size_t total = 0;
     const catalog::ByteSink count = [&](std::span<const std::byte> bytes) {
         total += bytes.size();
@@ -66,7 +59,7 @@ void BM_Save(benchmark::State& state) {
 
 // Includes writing the temporary file, fsync and rename.
 void BM_SaveFile(benchmark::State& state) {
-    const CCatalogue& catalogue = Loaded();
+    const CCatalogue& catalogue = LoadedLargeCatalogue();
     const std::string path = TempPath();
     for (auto _ : state)
         benchmark::DoNotOptimize(catalog::SaveCatalogueFile(catalogue, path));
@@ -74,14 +67,14 @@ void BM_SaveFile(benchmark::State& state) {
 }
 
 void BM_SearchNothing(benchmark::State& state) {
-    CCatalogue& catalogue = Loaded();
+    CCatalogue& catalogue = LoadedLargeCatalogue();
     for (auto _ : state)
         benchmark::DoNotOptimize(catalogue.Search("qxqxq").trackHitCount);
 }
 
 // Stops at the 1024-hit cap, about a tenth into the catalogue.
 void BM_SearchOnePercent(benchmark::State& state) {
-    CCatalogue& catalogue = Loaded();
+    CCatalogue& catalogue = LoadedLargeCatalogue();
     for (auto _ : state) {
         const SearchResults& results = catalogue.Search("zanzibar");
         benchmark::DoNotOptimize(results.trackHitCount);
@@ -92,7 +85,7 @@ void BM_SearchOnePercent(benchmark::State& state) {
 // The same bytes as a search that matches nothing, compared with a plain case-insensitive
 // substring scan: titles of every medium and track, the interpreter name of every track.
 void BM_BaselineScan(benchmark::State& state) {
-    const CCatalogue& catalogue = Loaded();
+    const CCatalogue& catalogue = LoadedLargeCatalogue();
     std::vector<std::string_view> names(kInterpreters);
     for (const CInterpreter& entry : catalogue.Interpreters())
         names[entry.InterpreterIndex()] = entry.Name();
@@ -115,7 +108,7 @@ void BM_BaselineScan(benchmark::State& state) {
 
 // The new medium takes index 100000 at the end; deleting it again keeps the size.
 void BM_AddMedia(benchmark::State& state) {
-    CMediaList& media = Loaded().Media();
+    CMediaList& media = LoadedLargeCatalogue().Media();
     for (auto _ : state) {
         CMedia* added = media.AddMedia("New Media Line 1", "New Media Line 2", 2, 0, {});
         benchmark::DoNotOptimize(added);

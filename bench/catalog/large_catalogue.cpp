@@ -3,6 +3,7 @@
 #include "catalog/catalogue.h"
 
 #include <array>
+#include <cstdlib>
 #include <random>
 #include <string>
 
@@ -74,4 +75,11 @@ std::vector<std::byte> Build() {
 const std::vector<std::byte>& LargeCatalogueFile() {
     static const std::vector<std::byte> bytes = Build();
     return bytes;
+}
+
+CCatalogue& LoadedLargeCatalogue() {
+    static CCatalogue catalogue;
+    static const bool ok = catalogue.Load(LargeCatalogueFile()).ok();
+    if (!ok) std::abort();
+    return catalogue;
 }

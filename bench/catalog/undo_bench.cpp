@@ -14,13 +14,6 @@
 
 namespace {
 
-CCatalogue& Loaded() {
-    static CCatalogue catalogue;
-    static const bool ok = catalogue.Load(LargeCatalogueFile()).ok();
-    if (!ok) std::abort();
-    return catalogue;
-}
-
 // Every hundredth medium.
 std::vector<CMedia*> Doomed(CCatalogue& catalogue) {
     std::vector<CMedia*> doomed;
@@ -31,7 +24,7 @@ std::vector<CMedia*> Doomed(CCatalogue& catalogue) {
 }
 
 void BM_DeleteMedia1000(benchmark::State& state) {
-    CCatalogue& catalogue = Loaded();
+    CCatalogue& catalogue = LoadedLargeCatalogue();
     for (auto _ : state) {
         state.PauseTiming();
         const std::vector<CMedia*> doomed = Doomed(catalogue);
@@ -47,7 +40,7 @@ void BM_DeleteMedia1000(benchmark::State& state) {
 
 // undo = true times Undo (media come back), false times Redo (they go again).
 void UndoOrRedo(benchmark::State& state, bool undo) {
-    CCatalogue& catalogue = Loaded();
+    CCatalogue& catalogue = LoadedLargeCatalogue();
     catalog::CatalogueEdit edit(catalogue);
     edit.DeleteMedia(Doomed(catalogue));
     state.counters["held_MB"] = double(edit.Bytes()) / (1 << 20);
@@ -76,7 +69,7 @@ void BM_RedoDeleteMedia1000(benchmark::State& state) {
 }
 
 void BM_ExportCsv(benchmark::State& state) {
-    const CCatalogue& catalogue = Loaded();
+    const CCatalogue& catalogue = LoadedLargeCatalogue();
     for (auto _ : state)
         benchmark::DoNotOptimize(catalog::ExportCsv(catalogue).size());
 }
