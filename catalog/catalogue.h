@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalog/byte_stream.h"
-#include "catalog/catalogue_status.h"
+#include "catalog/file/byte_stream.h"
+#include "catalog/file/catalogue_status.h"
 #include "catalog/interpreter_list.h"
 #include "catalog/media_list.h"
 #include "catalog/search_results.h"

@@ -1,6 +1,6 @@
 #include "catalog/catalogue_edit.h"
 
-#include "catalog/clipboard_paste.h"
+#include "catalog/file/clipboard_paste.h"
 
 #include <algorithm>
 #include <iterator>

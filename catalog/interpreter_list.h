@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalog/counted_string.h"
+#include "catalog/file/counted_string.h"
 
 #include <cstdint>
 #include <list>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalog/counted_string.h"
+#include "catalog/file/counted_string.h"
 #include "catalog/min_sec_length.h"
 #include "catalog/track.h"
 

@@ -1,6 +1,6 @@
 #include "catalog/melvara_doc.h"
 
-#include "catalog/catalogue_file.h"
+#include "catalog/file/catalogue_file.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include "catalog/catalogue.h"
 #include "catalog/catalogue_edit.h"
-#include "catalog/catalogue_status.h"
+#include "catalog/file/catalogue_status.h"
 #include "catalog/update_hint.h"
 
 #include <cstddef>

@@ -1,12 +1,12 @@
-#include "command_line.h"
-#include "csv_exchange.h"
-#include "main_frame.h"
-#include "print_label_command.h"
-#include "prompts.h"
-#include "search_command.h"
-#include "window_screenshot.h"
+#include "catalog_app/cli/command_line.h"
+#include "catalog_app/exchange/csv_exchange.h"
+#include "catalog_app/frame/main_frame.h"
+#include "catalog_app/cli/print_label_command.h"
+#include "catalog_app/dialogs/prompts.h"
+#include "catalog_app/cli/search_command.h"
+#include "catalog_app/cli/window_screenshot.h"
 
-#include "catalog_app/form_settings.h"
+#include "labels/form_settings.h"
 #include "common/version_info.h"
 
 #include <QApplication>

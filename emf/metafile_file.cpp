@@ -1,6 +1,6 @@
 #include "emf/metafile_file.h"
 
-#include "emf/wmf_converter.h"
+#include "emf/wmf/wmf_converter.h"
 
 namespace emf {
 

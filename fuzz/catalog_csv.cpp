@@ -1,6 +1,6 @@
 // Reads arbitrary bytes as a CSV import. What parses must add to a catalogue as one step
 // that undoes to the empty catalogue, and the export of the result must parse again.
-#include "catalog/catalogue_csv.h"
+#include "catalog/file/catalogue_csv.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Reads arbitrary bytes as both clipboard blocks. What decodes must paste into a catalogue
 // and copy out again to a block that decodes to the same medium.
-#include "catalog/clipboard_paste.h"
+#include "catalog/file/clipboard_paste.h"
 #include "catalog/catalogue_edit.h"
-#include "catalog/clipboard_format.h"
+#include "catalog/file/clipboard_format.h"
 
 #include <cstddef>
 #include <cstdint>

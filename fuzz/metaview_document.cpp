@@ -1,9 +1,9 @@
 // Outside bytes opened as a viewer document, with every inspection the viewer offers run
 // over them; what is saved as seen must load again.
 
-#include "metaview/emf_data.h"
-#include "metaview/file_info.h"
-#include "metaview/record_format.h"
+#include "metaview/document/emf_data.h"
+#include "metaview/document/file_info.h"
+#include "metaview/document/record_format.h"
 
 #include <cstdint>
 #include <cstring>

@@ -2,8 +2,8 @@
 // converts must be a sound picture; one converted from records (not an embedded EMF given
 // back) must have header counts that agree with what was written.
 #include "emf/enh_metafile.h"
-#include "emf/wmf_context.h"
-#include "emf/wmf_converter.h"
+#include "emf/wmf/wmf_context.h"
+#include "emf/wmf/wmf_converter.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
-#include "metaview/child_frame.h"
-#include "metaview/command_line.h"
-#include "metaview/emf_view.h"
-#include "metaview/main_frame.h"
-#include "metaview/viewer_prompts.h"
+#include "metaview/windows/child_frame.h"
+#include "metaview/export/command_line.h"
+#include "metaview/windows/emf_view.h"
+#include "metaview/windows/main_frame.h"
+#include "metaview/windows/viewer_prompts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 #include "large_catalogue.h"
 
 #include "catalog/catalogue.h"
-#include "catalog/catalogue_file.h"
+#include "catalog/file/catalogue_file.h"
 
 #include <benchmark/benchmark.h>
 

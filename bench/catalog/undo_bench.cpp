@@ -3,7 +3,7 @@
 
 #include "large_catalogue.h"
 
-#include "catalog/catalogue_csv.h"
+#include "catalog/file/catalogue_csv.h"
 #include "catalog/catalogue_edit.h"
 
 #include <benchmark/benchmark.h>

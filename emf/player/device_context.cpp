@@ -3,7 +3,7 @@
 #include "emf/player/dc_core.h"
 #include "emf/player/gdi_objects.h"
 #include "emf/player/int_range.h"
-#include "emf/player/text_engine.h"
+#include "emf/player/text/text_engine.h"
 
 #include <QPainter>
 #include <cmath>

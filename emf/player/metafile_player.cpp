@@ -1,7 +1,7 @@
 #include "emf/player/metafile_player.h"
 #include "emf/player/dc_core.h"
 #include "emf/player/gdi_objects.h"
-#include "emf/player/record_handlers.h"
+#include "emf/player/handlers/record_handlers.h"
 
 namespace emf {
 

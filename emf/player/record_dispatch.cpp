@@ -1,4 +1,4 @@
-#include "emf/player/record_handlers.h"
+#include "emf/player/handlers/record_handlers.h"
 #include "emf/record_types.h"
 
 #include <array>

@@ -1,5 +1,5 @@
-#include "catalog/catalogue_csv.h"
-#include "catalog/csv_records.h"
+#include "catalog/file/catalogue_csv.h"
+#include "catalog/file/csv_records.h"
 
 #include <gtest/gtest.h>
 

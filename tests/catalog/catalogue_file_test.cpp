@@ -1,6 +1,6 @@
 #include "temp_folder.h"
 
-#include "catalog/catalogue_file.h"
+#include "catalog/file/catalogue_file.h"
 
 #include <gtest/gtest.h>
 

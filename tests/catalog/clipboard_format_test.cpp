@@ -2,8 +2,8 @@
 
 #include "catalog/catalogue.h"
 #include "catalog/catalogue_edit.h"
-#include "catalog/clipboard_format.h"
-#include "catalog/clipboard_paste.h"
+#include "catalog/file/clipboard_format.h"
+#include "catalog/file/clipboard_paste.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "catalog/counted_string.h"
+#include "catalog/file/counted_string.h"
 
 #include <gtest/gtest.h>
 

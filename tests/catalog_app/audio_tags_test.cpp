@@ -1,6 +1,6 @@
 #include "audio_files.h"
 
-#include "catalog_app/audio_tags.h"
+#include "catalog_app/exchange/audio_tags.h"
 
 #include <gtest/gtest.h>
 

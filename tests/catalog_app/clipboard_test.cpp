@@ -1,9 +1,9 @@
 #include "catalogue_fixture.h"
 
-#include "catalog_app/clipboard_exchange.h"
-#include "catalog_app/main_frame.h"
-#include "catalog_app/media_list_view.h"
-#include "catalog_app/track_list_view.h"
+#include "catalog_app/exchange/clipboard_exchange.h"
+#include "catalog_app/frame/main_frame.h"
+#include "catalog_app/panes/media_list_view.h"
+#include "catalog_app/panes/track_list_view.h"
 
 #include "catalog/catalogue.h"
 

@@ -1,4 +1,4 @@
-#include "catalog_app/command_line.h"
+#include "catalog_app/cli/command_line.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "catalog_app/command_rules.h"
+#include "catalog_app/frame/command_rules.h"
 
 #include <gtest/gtest.h>
 

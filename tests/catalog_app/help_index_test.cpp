@@ -1,4 +1,4 @@
-#include "catalog_app/help_index.h"
+#include "catalog_app/frame/help_index.h"
 
 #include <QDir>
 #include <QFile>

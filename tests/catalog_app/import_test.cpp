@@ -1,14 +1,14 @@
 #include "audio_files.h"
 #include "catalogue_fixture.h"
 
-#include "catalog_app/command_line.h"
-#include "catalog_app/csv_exchange.h"
-#include "catalog_app/main_frame.h"
-#include "catalog_app/media_list_view.h"
+#include "catalog_app/cli/command_line.h"
+#include "catalog_app/exchange/csv_exchange.h"
+#include "catalog_app/frame/main_frame.h"
+#include "catalog_app/panes/media_list_view.h"
 
 #include "catalog/catalogue.h"
-#include "catalog/catalogue_csv.h"
-#include "catalog/catalogue_file.h"
+#include "catalog/file/catalogue_csv.h"
+#include "catalog/file/catalogue_file.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "catalogue_fixture.h"
 
-#include "catalog_app/media_list_model.h"
-#include "catalog_app/track_list_model.h"
+#include "catalog_app/panes/media_list_model.h"
+#include "catalog_app/panes/track_list_model.h"
 
 #include "catalog/catalogue.h"
 

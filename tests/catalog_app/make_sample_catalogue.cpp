@@ -1,7 +1,7 @@
 // Writes the sample catalogue shipped in examples/: real-looking media, tracks and
 // interpreters made through the catalogue's own operations.
 #include "catalog/catalogue.h"
-#include "catalog/catalogue_file.h"
+#include "catalog/file/catalogue_file.h"
 
 #include <cstdio>
 #include <string>

@@ -1,12 +1,12 @@
-#include "catalog_app/help_window.h"
-#include "catalog_app/interpreter_list_dialog.h"
-#include "catalog_app/main_frame.h"
-#include "catalog_app/media_list_view.h"
-#include "catalog_app/media_sheet.h"
-#include "catalog_app/prompts.h"
-#include "catalog_app/search_view.h"
-#include "catalog_app/track_info_dialog.h"
-#include "catalog_app/track_list_view.h"
+#include "catalog_app/frame/help_window.h"
+#include "catalog_app/dialogs/interpreter_list_dialog.h"
+#include "catalog_app/frame/main_frame.h"
+#include "catalog_app/panes/media_list_view.h"
+#include "catalog_app/dialogs/media_sheet.h"
+#include "catalog_app/dialogs/prompts.h"
+#include "catalog_app/panes/search_view.h"
+#include "catalog_app/dialogs/track_info_dialog.h"
+#include "catalog_app/panes/track_list_view.h"
 
 #include <QTabWidget>
 

@@ -1,13 +1,13 @@
 #include "catalogue_fixture.h"
 
-#include "catalog_app/main_frame.h"
-#include "catalog_app/media_list_view.h"
-#include "catalog_app/search_command.h"
-#include "catalog_app/search_view.h"
-#include "catalog_app/track_list_view.h"
+#include "catalog_app/frame/main_frame.h"
+#include "catalog_app/panes/media_list_view.h"
+#include "catalog_app/cli/search_command.h"
+#include "catalog_app/panes/search_view.h"
+#include "catalog_app/panes/track_list_view.h"
 
 #include "catalog/catalogue.h"
-#include "catalog/catalogue_file.h"
+#include "catalog/file/catalogue_file.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>

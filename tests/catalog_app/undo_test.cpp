@@ -1,10 +1,10 @@
 #include "catalogue_fixture.h"
 
-#include "catalog_app/interpreter_list_dialog.h"
-#include "catalog_app/main_frame.h"
-#include "catalog_app/media_list_view.h"
-#include "catalog_app/track_list_view.h"
-#include "catalog_app/undo_history.h"
+#include "catalog_app/dialogs/interpreter_list_dialog.h"
+#include "catalog_app/frame/main_frame.h"
+#include "catalog_app/panes/media_list_view.h"
+#include "catalog_app/panes/track_list_view.h"
+#include "catalog_app/frame/undo_history.h"
 
 #include "catalog/catalogue.h"
 

@@ -1,7 +1,7 @@
 #include "emf/byte_writer.h"
 #include "emf/record_types.h"
-#include "emf/wmf_converter.h"
-#include "emf/wmf_records.h"
+#include "emf/wmf/wmf_converter.h"
+#include "emf/wmf/wmf_records.h"
 #include "test_bytes.h"
 
 #include <gtest/gtest.h>

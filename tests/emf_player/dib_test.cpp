@@ -1,7 +1,7 @@
 // Device-independent bitmaps of every depth and compression, and bitmap records.
 #include "player_fixture.h"
 
-#include "emf/player/dib_decoder.h"
+#include "emf/player/bitmaps/dib_decoder.h"
 #include "emf/player/metafile_player.h"
 
 #include <QBuffer>

@@ -2,7 +2,7 @@
 #include "player_fixture.h"
 
 #include "emf/player/metafile_player.h"
-#include "emf/wmf_converter.h"
+#include "emf/wmf/wmf_converter.h"
 
 #include <QPainter>
 

@@ -3,7 +3,7 @@
 #include "player_fixture.h"
 
 #include "emf/player/metafile_player.h"
-#include "emf/player/symbol_font.h"
+#include "emf/player/text/symbol_font.h"
 
 #include <QPainter>
 

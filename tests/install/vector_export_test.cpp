@@ -4,8 +4,8 @@
 #include "desktop_process.h"
 
 #include "emf/emf_builder.h"
-#include "metaview/emf_doc.h"
-#include "metaview/picture_export.h"
+#include "metaview/document/emf_doc.h"
+#include "metaview/export/picture_export.h"
 
 #include <QFile>
 #include <QPainter>

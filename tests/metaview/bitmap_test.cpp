@@ -1,5 +1,5 @@
-#include "metaview/bitmap_export.h"
-#include "metaview/bitmap_file.h"
+#include "metaview/export/bitmap_export.h"
+#include "metaview/export/bitmap_file.h"
 
 #include "test_files.h"
 

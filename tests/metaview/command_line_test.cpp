@@ -1,4 +1,4 @@
-#include "metaview/command_line.h"
+#include "metaview/export/command_line.h"
 
 #include "emf/emf_builder.h"
 #include "test_files.h"

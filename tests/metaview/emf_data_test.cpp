@@ -1,4 +1,4 @@
-#include "metaview/emf_data.h"
+#include "metaview/document/emf_data.h"
 
 #include "emf/emf_builder.h"
 #include "emf/record_types.h"

@@ -1,6 +1,6 @@
-#include "metaview/archive.h"
-#include "metaview/emf_doc.h"
-#include "metaview/emf_doc_template.h"
+#include "metaview/document/archive.h"
+#include "metaview/document/emf_doc.h"
+#include "metaview/document/emf_doc_template.h"
 
 #include "test_files.h"
 

@@ -1,4 +1,4 @@
-#include "metaview/file_info.h"
+#include "metaview/document/file_info.h"
 
 #include "emf/emf_builder.h"
 #include "test_files.h"

@@ -1,5 +1,5 @@
-#include "metaview/emr_type_table.h"
-#include "metaview/record_format.h"
+#include "metaview/document/emr_type_table.h"
+#include "metaview/document/record_format.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "metaview/render_command.h"
+#include "metaview/export/render_command.h"
 
 #include "emf/emf_builder.h"
 

@@ -1,10 +1,10 @@
 #include "viewer_fixture.h"
 
-#include "metaview/child_frame.h"
-#include "metaview/command_line.h"
-#include "metaview/emf_view.h"
-#include "metaview/metafile_clipboard.h"
-#include "metaview/viewer_document.h"
+#include "metaview/windows/child_frame.h"
+#include "metaview/export/command_line.h"
+#include "metaview/windows/emf_view.h"
+#include "metaview/export/metafile_clipboard.h"
+#include "metaview/document/viewer_document.h"
 
 #include "emf/emf_builder.h"
 

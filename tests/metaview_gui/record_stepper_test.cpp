@@ -1,4 +1,4 @@
-#include "metaview/record_stepper.h"
+#include "metaview/document/record_stepper.h"
 
 #include "metaview/test_files.h"
 

@@ -1,5 +1,5 @@
-#include "metaview/hit_test.h"
-#include "metaview/view_layout.h"
+#include "metaview/windows/hit_test.h"
+#include "metaview/windows/view_layout.h"
 
 #include "emf/emf_builder.h"
 

@@ -1,7 +1,7 @@
 #include "viewer_fixture.h"
 
-#include "metaview/emf_doc.h"
-#include "metaview/emf_view.h"
+#include "metaview/document/emf_doc.h"
+#include "metaview/windows/emf_view.h"
 
 #include <QFile>
 

@@ -2,7 +2,7 @@
 // left behind.
 #include "label_fixture.h"
 
-#include "catalog_app/print_label_command.h"
+#include "catalog_app/cli/print_label_command.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "label_fixture.h"
 
 #include "catalog/catalogue.h"
-#include "catalog/catalogue_file.h"
+#include "catalog/file/catalogue_file.h"
 #include "emf/player/gdi_types.h"
 
 #include <QFile>

@@ -2,7 +2,7 @@
 // What the print job tests share: a catalogue file, a settings store, forms built record by
 // record, and the words of a printed PDF with their positions.
 
-#include "catalog_app/form_settings.h"
+#include "labels/form_settings.h"
 
 #include "emf/emf_builder.h"
 

@@ -2,7 +2,7 @@
 // read back with pdftotext: where they land, how large, and what the placeholders became.
 #include "label_fixture.h"
 
-#include "catalog_app/print_label_command.h"
+#include "catalog_app/cli/print_label_command.h"
 
 #include <QDir>
 #include <QFile>

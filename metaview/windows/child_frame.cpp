@@ -1,0 +1,55 @@
+#include "metaview/windows/child_frame.h"
+
+#include "metaview/windows/emf_view.h"
+#include "metaview/document/load_notes.h"
+#include "metaview/document/viewer_document.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+CChildFrame::CChildFrame(metaview::ViewerDocument& doc, QWidget* parent)
+    : QMdiSubWindow(parent), m_view(new CKelvane(doc)), m_note(new QLabel) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_note->setWordWrap(true);
+    m_note->setContentsMargins(6, 3, 6, 3);
+    m_note->setStyleSheet(QStringLiteral("background: #FFF4C0; color: #503000;"));
+    layout->addWidget(m_note);
+    layout->addWidget(m_view, 1);
+    setWidget(content);
+    connect(&doc, &metaview::ViewerDocument::TitleChanged, this, &CChildFrame::updateCaption);
+    connect(&doc, &metaview::ViewerDocument::Updated, this, [this](bool replaced) {
+        if (replaced) updateNote();
+    });
+    updateCaption();
+    updateNote();
+}
+
+metaview::ViewerDocument& CChildFrame::Document() const {
+    return m_view->GetDocument();
+}
+
+QString CChildFrame::Note() const {
+    return m_note->isHidden() ? QString() : m_note->text();
+}
+
+void CChildFrame::SetWindowNumber(int number) {
+    m_number = number;
+    updateCaption();
+}
+
+void CChildFrame::updateCaption() {
+    const QString title = Document().Title();
+    setWindowTitle(m_number > 0 ? QStringLiteral("%1:%2").arg(title).arg(m_number) : title);
+}
+
+void CChildFrame::updateNote() {
+    const CEMFData& metafile = Document().Data();
+    const std::string note =
+        metafile.HasPicture() ? metaview::LoadNoteText(metafile.Picture().Notes()) : std::string();
+    m_note->setText(QString::fromStdString(note).trimmed());
+    m_note->setVisible(!note.empty());
+}

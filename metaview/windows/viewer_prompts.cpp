@@ -1,0 +1,44 @@
+#include "metaview/windows/viewer_prompts.h"
+
+#include "metaview/document/emf_doc.h"
+#include "metaview/document/emf_doc_template.h"
+#include "metaview/dialogs/save_option_dialog.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+// "Metafiles (*.EMF; *.WMF)" over ".EMF;*.WMF": both extensions in either case, since
+// files from Windows come with both.
+QString Filter() {
+    return QStringLiteral("%1 (*.emf *.EMF *.wmf *.WMF);;All Files (*)")
+        .arg(QString::fromStdString(CEMFDocTemplate::GetDocString(CEMFDocTemplate::filterName))
+                 .section(QLatin1Char(' '), 0, 0));
+}
+
+} // namespace
+
+void CViewerPrompts::Inform(QWidget* parent, const QString& text, const QString& details) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Korvel-Software Kelvane"), text,
+                    QMessageBox::Ok, parent);
+    box.setInformativeText(details);
+    box.exec();
+}
+
+bool CViewerPrompts::AskSaveOption(QWidget* parent, CEMFDoc& doc) {
+    CSaveOptionDlg dialog(parent);
+    dialog.m_nOption = doc.m_bSaveCopy;
+    if (dialog.exec() != QDialog::Accepted) return false;
+    doc.m_bSaveCopy = dialog.m_nOption;
+    doc.m_bAskSaveOption = dialog.m_bAskAgain;
+    return true;
+}
+
+QString CViewerPrompts::AskSavePath(QWidget* parent, const QString& proposed) {
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save As"), proposed, Filter());
+}
+
+QStringList CViewerPrompts::AskOpenPaths(QWidget* parent) {
+    return QFileDialog::getOpenFileNames(parent, QStringLiteral("Open"), {}, Filter());
+}
