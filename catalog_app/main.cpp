@@ -1,13 +1,13 @@
 #include "catalog_app/cli/command_line.h"
-#include "catalog_app/exchange/csv_exchange.h"
-#include "catalog_app/frame/main_frame.h"
 #include "catalog_app/cli/print_label_command.h"
-#include "catalog_app/dialogs/prompts.h"
 #include "catalog_app/cli/search_command.h"
 #include "catalog_app/cli/window_screenshot.h"
+#include "catalog_app/dialogs/prompts.h"
+#include "catalog_app/exchange/csv_exchange.h"
+#include "catalog_app/frame/main_frame.h"
 
-#include "labels/form_settings.h"
 #include "common/version_info.h"
+#include "labels/form_settings.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -23,7 +23,8 @@ void Inspect(const CEMFData& data) {
 }
 
 std::vector<std::byte> SavedAsSeen(CEMFData& data) {
-    for (std::size_t i = 0; i < data.RecordCount(); ++i) data.SetPlayFlag(i, i % 3 != 1);
+    for (std::size_t i = 0; i < data.RecordCount(); ++i)
+        data.SetPlayFlag(i, i % 3 != 1);
     std::ostringstream out;
     metaview::StreamSink sink(out);
     if (!data.StoreToArchive(sink, false)) __builtin_trap();

@@ -2,9 +2,9 @@
 // A print form: an enhanced metafile drawn in any drawing program, played record by record
 // with its "#" text items replaced by the bound medium's data.
 
-#include "labels/form_settings.h"
 #include "emf/enh_metafile.h"
 #include "emf/player/metafile_player.h"
+#include "labels/form_settings.h"
 
 #include <QRect>
 

@@ -1,5 +1,5 @@
-#include "metaview/windows/child_frame.h"
 #include "metaview/export/command_line.h"
+#include "metaview/windows/child_frame.h"
 #include "metaview/windows/emf_view.h"
 #include "metaview/windows/main_frame.h"
 #include "metaview/windows/viewer_prompts.h"

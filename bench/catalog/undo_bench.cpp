@@ -3,8 +3,8 @@
 
 #include "large_catalogue.h"
 
-#include "catalog/file/catalogue_csv.h"
 #include "catalog/catalogue_edit.h"
+#include "catalog/file/catalogue_csv.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // What a user waits for in the main window: a large catalogue opening until its media
 // list shows, and a medium with many tracks until its track list shows.
+#include "catalog_app/dialogs/prompts.h"
 #include "catalog_app/frame/main_frame.h"
 #include "catalog_app/panes/media_list_view.h"
-#include "catalog_app/dialogs/prompts.h"
 #include "catalog_app/panes/track_list_view.h"
 
 #include "catalog/catalogue.h"

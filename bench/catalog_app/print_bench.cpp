@@ -1,7 +1,7 @@
 // What a user waits for when printing labels: one label into a PDF from the command line,
 // the whole process from start to exit, and a job of 100 labels (five sheets of 24).
-#include "labels/form_settings.h"
 #include "catalog_app/cli/print_label_command.h"
+#include "labels/form_settings.h"
 
 #include "catalog/catalogue.h"
 #include "catalog/file/catalogue_file.h"

@@ -3,8 +3,8 @@
 // that stops at the capacity of 1024 hits.
 #include "../catalog/large_catalogue.h"
 
-#include "catalog_app/frame/main_frame.h"
 #include "catalog_app/dialogs/prompts.h"
+#include "catalog_app/frame/main_frame.h"
 #include "catalog_app/panes/search_view.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 // what is seen, and the parameter list of a long record.
 
 #include "emf/emf_builder.h"
-#include "metaview/export/command_line.h"
 #include "metaview/document/emf_data.h"
 #include "metaview/document/record_format.h"
+#include "metaview/export/command_line.h"
 
 #include <benchmark/benchmark.h>
 

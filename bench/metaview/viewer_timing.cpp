@@ -4,10 +4,10 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/viewer_timing [CORPUS_FILE]
 
 #include "emf/emf_builder.h"
-#include "metaview/windows/emf_view.h"
-#include "metaview/windows/main_frame.h"
 #include "metaview/dialogs/play_list_dialog.h"
 #include "metaview/document/viewer_document.h"
+#include "metaview/windows/emf_view.h"
+#include "metaview/windows/main_frame.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalog/file/byte_stream.h"
 #include "catalog/catalogue.h"
+#include "catalog/file/byte_stream.h"
 #include "catalog/file/catalogue_status.h"
 
 #include <functional>

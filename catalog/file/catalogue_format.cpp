@@ -1,8 +1,8 @@
 // The catalogue file: signature, counted interpreter list, counted media list, each medium
 // followed by its tracks; 32-bit little-endian numbers, texts as length + bytes + zero.
 
-#include "catalog/file/byte_stream.h"
 #include "catalog/catalogue.h"
+#include "catalog/file/byte_stream.h"
 
 using catalog::ByteReader;
 using catalog::ByteWriter;

@@ -1,8 +1,8 @@
 #include "catalog_app/cli/print_label_command.h"
 
+#include "catalog_app/ui/ui_text.h"
 #include "labels/form_settings.h"
 #include "labels/label_print_job.h"
-#include "catalog_app/ui/ui_text.h"
 
 #include "catalog/catalogue.h"
 #include "catalog/file/catalogue_file.h"

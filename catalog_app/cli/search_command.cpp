@@ -4,8 +4,8 @@
 #include "catalog_app/panes/search_view.h"
 
 #include "catalog/catalogue.h"
-#include "catalog/file/catalogue_file.h"
 #include "catalog/cp1252.h"
+#include "catalog/file/catalogue_file.h"
 
 #include <QFile>
 

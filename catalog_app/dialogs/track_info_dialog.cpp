@@ -1,7 +1,7 @@
 #include "catalog_app/dialogs/track_info_dialog.h"
 
-#include "catalog_app/ui/ansi_line_edit.h"
 #include "catalog_app/dialogs/interpreter_table.h"
+#include "catalog_app/ui/ansi_line_edit.h"
 #include "catalog_app/ui/ui_text.h"
 
 #include "catalog/catalogue.h"

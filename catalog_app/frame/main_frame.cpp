@@ -1,10 +1,10 @@
 #include "catalog_app/frame/main_frame.h"
 
+#include "catalog_app/dialogs/prompts.h"
 #include "catalog_app/exchange/clipboard_exchange.h"
 #include "catalog_app/frame/help_window.h"
-#include "catalog_app/panes/media_list_view.h"
 #include "catalog_app/frame/print_commands.h"
-#include "catalog_app/dialogs/prompts.h"
+#include "catalog_app/panes/media_list_view.h"
 #include "catalog_app/panes/search_view.h"
 #include "catalog_app/panes/track_list_view.h"
 

@@ -1,9 +1,9 @@
 // The main window's menus, tool band and status bar.
 #include "catalog_app/frame/main_frame.h"
 
-#include "catalog_app/ui/ansi_line_edit.h"
 #include "catalog_app/panes/media_list_view.h"
 #include "catalog_app/panes/track_list_view.h"
+#include "catalog_app/ui/ansi_line_edit.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 // Command routing: each command goes to the pane it concerns or to the document.
 #include "catalog_app/frame/main_frame.h"
 
-#include "catalog_app/exchange/clipboard_exchange.h"
 #include "catalog_app/dialogs/interpreter_list_dialog.h"
-#include "catalog_app/panes/media_list_view.h"
 #include "catalog_app/dialogs/prompts.h"
+#include "catalog_app/exchange/clipboard_exchange.h"
+#include "catalog_app/panes/media_list_view.h"
 #include "catalog_app/panes/search_view.h"
 #include "catalog_app/panes/track_list_view.h"
 #include "catalog_app/ui/ui_text.h"

@@ -1,10 +1,10 @@
 // Media from outside: CSV files both ways, and a new medium from audio files' tags.
 #include "catalog_app/frame/main_frame.h"
 
+#include "catalog_app/dialogs/prompts.h"
 #include "catalog_app/exchange/audio_import.h"
 #include "catalog_app/exchange/csv_exchange.h"
 #include "catalog_app/ui/dialog_values.h"
-#include "catalog_app/dialogs/prompts.h"
 
 #include "catalog/new_media.h"
 

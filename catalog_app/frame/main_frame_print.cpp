@@ -2,8 +2,8 @@
 // selection, with the print settings of the run.
 #include "catalog_app/frame/main_frame.h"
 
-#include "catalog_app/panes/media_list_view.h"
 #include "catalog_app/frame/print_commands.h"
+#include "catalog_app/panes/media_list_view.h"
 #include "catalog_app/settings/settings_sheet.h"
 
 #include <QAction>

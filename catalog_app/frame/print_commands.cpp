@@ -1,9 +1,9 @@
 #include "catalog_app/frame/print_commands.h"
 
-#include "labels/form_settings.h"
-#include "labels/label_print_job.h"
 #include "catalog_app/dialogs/prompts.h"
 #include "catalog_app/dialogs/spacing_dialog.h"
+#include "labels/form_settings.h"
+#include "labels/label_print_job.h"
 
 #include "catalog/media.h"
 

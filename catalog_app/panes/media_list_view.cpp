@@ -1,8 +1,8 @@
 #include "catalog_app/panes/media_list_view.h"
 
+#include "catalog_app/dialogs/prompts.h"
 #include "catalog_app/exchange/clipboard_exchange.h"
 #include "catalog_app/ui/dialog_values.h"
-#include "catalog_app/dialogs/prompts.h"
 #include "catalog_app/ui/ui_text.h"
 
 #include "catalog/file/clipboard_paste.h"

@@ -1,7 +1,7 @@
 #include "catalog_app/settings/prop_paths_page.h"
 
-#include "labels/form_settings.h"
 #include "catalog_app/ui/ui_text.h"
+#include "labels/form_settings.h"
 
 #include <QFileDialog>
 #include <QHBoxLayout>

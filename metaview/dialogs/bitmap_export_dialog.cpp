@@ -1,7 +1,7 @@
 #include "metaview/dialogs/bitmap_export_dialog.h"
 
-#include "metaview/export/bitmap_export.h"
 #include "metaview/document/emf_data.h"
+#include "metaview/export/bitmap_export.h"
 #include "metaview/export/render_command.h"
 
 #include "emf/player/device_context.h"

@@ -1,8 +1,8 @@
 #include "metaview/windows/child_frame.h"
 
-#include "metaview/windows/emf_view.h"
 #include "metaview/document/load_notes.h"
 #include "metaview/document/viewer_document.h"
+#include "metaview/windows/emf_view.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,8 +1,8 @@
 #include "metaview/windows/emf_view.h"
 
-#include "metaview/windows/hit_test.h"
 #include "metaview/document/viewer_document.h"
 #include "metaview/ui/viewer_icons.h"
+#include "metaview/windows/hit_test.h"
 
 #include "emf/player/device_context.h"
 

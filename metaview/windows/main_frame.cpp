@@ -1,9 +1,9 @@
 #include "metaview/windows/main_frame.h"
 
+#include "metaview/document/viewer_document.h"
+#include "metaview/export/metafile_clipboard.h"
 #include "metaview/windows/child_frame.h"
 #include "metaview/windows/emf_view.h"
-#include "metaview/export/metafile_clipboard.h"
-#include "metaview/document/viewer_document.h"
 #include "metaview/windows/viewer_prompts.h"
 
 #include <QAction>

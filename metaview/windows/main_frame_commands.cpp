@@ -2,12 +2,12 @@
 #include "metaview/windows/main_frame.h"
 
 #include "metaview/dialogs/bitmap_export_dialog.h"
-#include "metaview/windows/emf_view.h"
 #include "metaview/dialogs/file_info_dialog.h"
-#include "metaview/export/metafile_clipboard.h"
 #include "metaview/dialogs/play_list_dialog.h"
 #include "metaview/dialogs/record_step_dialog.h"
 #include "metaview/document/viewer_document.h"
+#include "metaview/export/metafile_clipboard.h"
+#include "metaview/windows/emf_view.h"
 
 #include "common/about_box.h"
 

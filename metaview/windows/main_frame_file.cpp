@@ -2,9 +2,9 @@
 // and dropped files.
 #include "metaview/windows/main_frame.h"
 
+#include "metaview/document/viewer_document.h"
 #include "metaview/windows/child_frame.h"
 #include "metaview/windows/emf_view.h"
-#include "metaview/document/viewer_document.h"
 #include "metaview/windows/viewer_prompts.h"
 
 #include <QAction>

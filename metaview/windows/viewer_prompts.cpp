@@ -1,8 +1,8 @@
 #include "metaview/windows/viewer_prompts.h"
 
+#include "metaview/dialogs/save_option_dialog.h"
 #include "metaview/document/emf_doc.h"
 #include "metaview/document/emf_doc_template.h"
-#include "metaview/dialogs/save_option_dialog.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalog_app/ui/dialog_values.h"
 #include "catalog_app/dialogs/prompts.h"
+#include "catalog_app/ui/dialog_values.h"
 
 #include "catalog/melvara_doc.h"
 

@@ -1,9 +1,9 @@
-#include "catalog_app/ui/ansi_line_edit.h"
 #include "catalog_app/dialogs/interpreter_table.h"
 #include "catalog_app/dialogs/media_sheet.h"
 #include "catalog_app/dialogs/prop_edit_page.h"
 #include "catalog_app/dialogs/prop_media_page.h"
 #include "catalog_app/dialogs/track_info_dialog.h"
+#include "catalog_app/ui/ansi_line_edit.h"
 
 #include "catalog/catalogue.h"
 #include "rtf/rtf.h"

@@ -1,8 +1,8 @@
 #include "catalogue_fixture.h"
 
-#include "catalog_app/ui/ansi_line_edit.h"
 #include "catalog_app/dialogs/interpreter_list_dialog.h"
 #include "catalog_app/dialogs/interpreter_table.h"
+#include "catalog_app/ui/ansi_line_edit.h"
 
 #include "catalog/catalogue.h"
 

@@ -1,12 +1,12 @@
 #include "catalogue_fixture.h"
 
-#include "catalog_app/ui/ansi_line_edit.h"
-#include "catalog_app/frame/main_frame.h"
-#include "catalog_app/panes/media_list_view.h"
 #include "catalog_app/dialogs/media_sheet.h"
 #include "catalog_app/dialogs/prop_media_page.h"
 #include "catalog_app/dialogs/track_info_dialog.h"
+#include "catalog_app/frame/main_frame.h"
+#include "catalog_app/panes/media_list_view.h"
 #include "catalog_app/panes/track_list_view.h"
+#include "catalog_app/ui/ansi_line_edit.h"
 
 #include "catalog/catalogue.h"
 

@@ -1,11 +1,11 @@
-#include "catalog_app/frame/help_window.h"
 #include "catalog_app/dialogs/interpreter_list_dialog.h"
-#include "catalog_app/frame/main_frame.h"
-#include "catalog_app/panes/media_list_view.h"
 #include "catalog_app/dialogs/media_sheet.h"
 #include "catalog_app/dialogs/prompts.h"
-#include "catalog_app/panes/search_view.h"
 #include "catalog_app/dialogs/track_info_dialog.h"
+#include "catalog_app/frame/help_window.h"
+#include "catalog_app/frame/main_frame.h"
+#include "catalog_app/panes/media_list_view.h"
+#include "catalog_app/panes/search_view.h"
 #include "catalog_app/panes/track_list_view.h"
 
 #include <QTabWidget>
@@ -37,8 +37,8 @@ protected:
         out = QDir(folder);
         frame.resize(1100, 700);
         frame.show();
-        ASSERT_TRUE(frame.OpenCatalogue(
-            QStringLiteral(KORVEL_TEST_DATA_DIR "/../../examples/sample.mvr")));
+        ASSERT_TRUE(
+            frame.OpenCatalogue(QStringLiteral(KORVEL_TEST_DATA_DIR "/../../examples/sample.mvr")));
     }
 
     QDir out;

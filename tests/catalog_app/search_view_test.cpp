@@ -1,8 +1,8 @@
 #include "catalogue_fixture.h"
 
+#include "catalog_app/cli/search_command.h"
 #include "catalog_app/frame/main_frame.h"
 #include "catalog_app/panes/media_list_view.h"
-#include "catalog_app/cli/search_command.h"
 #include "catalog_app/panes/search_view.h"
 #include "catalog_app/panes/track_list_view.h"
 

@@ -1,9 +1,9 @@
 // The media sheet as a keyboard user meets it, the format bar of its information page, and
 // the help window's Escape key.
-#include "catalog_app/frame/help_window.h"
 #include "catalog_app/dialogs/media_sheet.h"
 #include "catalog_app/dialogs/prop_edit_page.h"
 #include "catalog_app/dialogs/prop_media_page.h"
+#include "catalog_app/frame/help_window.h"
 #include "catalog_app/ui/rich_text_bar.h"
 
 #include <QAction>

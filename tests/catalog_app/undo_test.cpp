@@ -2,9 +2,9 @@
 
 #include "catalog_app/dialogs/interpreter_list_dialog.h"
 #include "catalog_app/frame/main_frame.h"
+#include "catalog_app/frame/undo_history.h"
 #include "catalog_app/panes/media_list_view.h"
 #include "catalog_app/panes/track_list_view.h"
-#include "catalog_app/frame/undo_history.h"
 
 #include "catalog/catalogue.h"
 

@@ -210,7 +210,7 @@ TEST(ConvertWmfBitmaps, IndexedBitmap16TakesTheLikelyDevicePalette) {
         ASSERT_TRUE(r) << int(c.bpp);
         const std::size_t bmi = Param(*r, 10);
         EXPECT_EQ(ReadU32(r->data, bmi + 12) >> 16, c.bpp); // biBitCount
-        EXPECT_EQ(ReadU32(r->data, bmi + 32), c.colours); // biClrUsed
+        EXPECT_EQ(ReadU32(r->data, bmi + 32), c.colours);   // biClrUsed
         EXPECT_EQ(ReadU32(r->data, bmi + 40 + 4 * c.index), c.rgb) << int(c.bpp) << " " << c.index;
         EXPECT_EQ(std::to_integer<unsigned>(r->data[Param(*r, 12)]), c.pixels);
     }

@@ -139,8 +139,9 @@ TEST(CommandLine, OutputThatCannotBeWrittenIsAFailure) {
 TEST(CommandLine, TheProgramRunsWithoutADisplay) {
     ScratchDir dir;
     WriteAll(dir / "s.emf", ShapesEmf());
-    const std::string command = std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") + KELVANE_EXE +
-                                " --records '" + (dir / "s.emf").string() + "' 2>/dev/null";
+    const std::string command =
+        std::string("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") + KELVANE_EXE +
+        " --records '" + (dir / "s.emf").string() + "' 2>/dev/null";
     std::FILE* pipe = ::popen(command.c_str(), "r");
     ASSERT_NE(pipe, nullptr);
     std::string out;

@@ -1,7 +1,7 @@
 // Real metafiles from the shared corpus; skipped where the corpus is not beside the project.
 
-#include "metaview/export/command_line.h"
 #include "metaview/document/emf_doc.h"
+#include "metaview/export/command_line.h"
 
 #include "emf/record_types.h"
 #include "test_files.h"

@@ -1,9 +1,9 @@
 #include "viewer_fixture.h"
 
 #include "metaview/dialogs/bitmap_export_dialog.h"
-#include "metaview/windows/emf_view.h"
 #include "metaview/dialogs/save_option_dialog.h"
 #include "metaview/document/viewer_document.h"
+#include "metaview/windows/emf_view.h"
 
 #include "emf/emf_builder.h"
 

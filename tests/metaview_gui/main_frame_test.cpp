@@ -1,10 +1,10 @@
 #include "viewer_fixture.h"
 
-#include "metaview/windows/child_frame.h"
-#include "metaview/export/command_line.h"
-#include "metaview/windows/emf_view.h"
-#include "metaview/export/metafile_clipboard.h"
 #include "metaview/document/viewer_document.h"
+#include "metaview/export/command_line.h"
+#include "metaview/export/metafile_clipboard.h"
+#include "metaview/windows/child_frame.h"
+#include "metaview/windows/emf_view.h"
 
 #include "emf/emf_builder.h"
 

@@ -1,10 +1,10 @@
 #include "viewer_fixture.h"
 
-#include "metaview/windows/emf_view.h"
 #include "metaview/dialogs/file_info_dialog.h"
 #include "metaview/dialogs/play_list_dialog.h"
 #include "metaview/dialogs/play_list_model.h"
 #include "metaview/document/viewer_document.h"
+#include "metaview/windows/emf_view.h"
 
 #include <QAbstractItemModelTester>
 #include <QPushButton>

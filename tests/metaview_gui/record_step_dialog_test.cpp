@@ -1,8 +1,8 @@
 #include "viewer_fixture.h"
 
-#include "metaview/windows/emf_view.h"
 #include "metaview/dialogs/record_step_dialog.h"
 #include "metaview/document/viewer_document.h"
+#include "metaview/windows/emf_view.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,11 +1,11 @@
 #include "viewer_fixture.h"
 
-#include "metaview/windows/child_frame.h"
-#include "metaview/windows/emf_view.h"
 #include "metaview/dialogs/file_info_dialog.h"
 #include "metaview/dialogs/play_list_dialog.h"
 #include "metaview/dialogs/record_step_dialog.h"
 #include "metaview/document/viewer_document.h"
+#include "metaview/windows/child_frame.h"
+#include "metaview/windows/emf_view.h"
 
 #include "emf/emf_builder.h"
 

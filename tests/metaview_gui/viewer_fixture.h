@@ -1,8 +1,8 @@
 #pragma once
 // A main window with scripted answers to its questions, and pictures to open in it.
 
-#include "metaview/windows/main_frame.h"
 #include "metaview/test_files.h"
+#include "metaview/windows/main_frame.h"
 #include "metaview/windows/viewer_prompts.h"
 
 #include <QStringList>

@@ -1,13 +1,13 @@
 // Print and Print Preview as the menus run them, with the dialogs answered by the test.
 #include "label_fixture.h"
 
-#include "catalog_app/frame/frame_actions.h"
-#include "labels/label_print_job.h"
-#include "catalog_app/frame/main_frame.h"
-#include "catalog_app/panes/media_list_view.h"
-#include "catalog_app/frame/print_commands.h"
 #include "catalog_app/dialogs/prompts.h"
 #include "catalog_app/dialogs/spacing_dialog.h"
+#include "catalog_app/frame/frame_actions.h"
+#include "catalog_app/frame/main_frame.h"
+#include "catalog_app/frame/print_commands.h"
+#include "catalog_app/panes/media_list_view.h"
+#include "labels/label_print_job.h"
 
 #include "catalog/catalogue.h"
 #include "catalog/file/catalogue_file.h"

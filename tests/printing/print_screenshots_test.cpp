@@ -2,11 +2,11 @@
 // taken only when KORVEL_SCREENSHOT_DIR names a folder.
 #include "label_fixture.h"
 
-#include "labels/label_print_job.h"
+#include "catalog_app/dialogs/spacing_dialog.h"
 #include "catalog_app/settings/prop_paths_page.h"
 #include "catalog_app/settings/prop_text_lengths_page.h"
 #include "catalog_app/settings/settings_sheet.h"
-#include "catalog_app/dialogs/spacing_dialog.h"
+#include "labels/label_print_job.h"
 
 #include "catalog/catalogue.h"
 #include "catalog/file/catalogue_file.h"

@@ -1,10 +1,10 @@
 // The "Settings" sheet over a store of its own: what OK, Cancel and each page's buttons
 // change.
-#include "labels/form_settings.h"
 #include "catalog_app/settings/prop_margin_page.h"
 #include "catalog_app/settings/prop_paths_page.h"
 #include "catalog_app/settings/prop_text_lengths_page.h"
 #include "catalog_app/settings/settings_sheet.h"
+#include "labels/form_settings.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 // EMR_EXTFLOODFILL: needs the device's pixels, so it fills only on image devices; on others
 // (printers, PDF, SVG, widgets) it is left out with a note.
 #include "emf/player/gdi_objects.h"
-#include "emf/player/int_range.h"
 #include "emf/player/handlers/record_handlers.h"
+#include "emf/player/int_range.h"
 #include "emf/player/record_reader.h"
 
 #include <QImage>

@@ -3,8 +3,8 @@
 // bounds-checked reader and returns false, having drawn nothing, for a damaged record.
 
 #include "emf/byte_reader.h"
-#include "emf/player/dc_core.h"
 #include "emf/player/bitmaps/dib_decoder.h"
+#include "emf/player/dc_core.h"
 #include "emf/player/metafile_player.h"
 
 namespace emf {
