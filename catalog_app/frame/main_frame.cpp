@@ -9,6 +9,7 @@
 #include "catalog_app/panes/track_list_view.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QMimeData>
 #include <QSettings>
@@ -46,8 +47,13 @@ CMainFrame::CMainFrame(CPrompts* prompts, QWidget* parent)
 }
 
 CMainFrame::~CMainFrame() {
-    // The panes observe the document and use the prompts: they go before both.
+    // Nothing may reach this frame's slots once its panes are gone; the undo stack, for one,
+    // signals a change of its clean state while the history is destroyed, after the panes.
     disconnect(qApp, nullptr, this, nullptr);
+    QGuiApplication::clipboard()->disconnect(this);
+    m_History.Stack().disconnect(this);
+    m_History.disconnect(this);
+    // The panes observe the document and use the prompts: they go before both.
     delete takeCentralWidget();
 }
 
