@@ -1,6 +1,9 @@
 # The whole set-up on a fresh Debian 12 machine is `make run` or `make test`.
 BUILD ?= build
 GENERATOR := -G Ninja
+# Compiler-cache keys relative to the checkout, so a clone in any folder reuses the cache.
+export CCACHE_BASEDIR ?= $(CURDIR)
+export CCACHE_NOHASHDIR ?= 1
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 .PHONY: all bootstrap build run test bench fuzz sanitize install package clean
@@ -34,9 +37,10 @@ install: build
 package: build
 	cd $(BUILD) && cpack
 
-# AddressSanitizer and UndefinedBehaviorSanitizer over the whole test suite.
+# AddressSanitizer and UndefinedBehaviorSanitizer over the whole test suite (no benchmarks).
+# Any report fails the run: UBSan does not recover, ASan stops at the first fault.
 sanitize: bootstrap
-	cmake -S . -B build-asan $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DKORVEL_SANITIZE=ON
+	cmake -S . -B build-asan $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DKORVEL_SANITIZE=ON -DKORVEL_BENCH=OFF
 	cmake --build build-asan
 	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 600
 
