@@ -101,6 +101,10 @@ void SetPixel(WmfContext& ctx, ByteReader& r) {
 
 void FloodFill(WmfContext& ctx, ByteReader& r) {
     constexpr std::uint32_t FLOODFILLBORDER = 0;
+    // Some writers put a mode word first, as in META_EXTFLOODFILL; read from its fixed place,
+    // the point became (x, 0) at the top edge and the fill flooded the whole page. The colour
+    // and the point are always the record's last eight bytes.
+    if (r.remaining() > 8) r.skip(r.remaining() - 8);
     const std::uint32_t color = r.u32();
     const PointL p = ReadYX(r);
     if (r.ok()) ctx.Emit(EMR_EXTFLOODFILL, PackParams(p, color, FLOODFILLBORDER));

@@ -187,6 +187,26 @@ TEST(ConvertWmf, WidensPolygonsAndKeepsTheirPoints) {
     EXPECT_EQ(polys->size, 8u + 24u + 8u + 12u); // head, fixed part, counts, points
 }
 
+// Some writers put a mode word before the colour, as META_EXTFLOODFILL has it; read from
+// the fixed places, the point came out as (x, 0) and the fill flooded the page.
+TEST(ConvertWmf, AFloodFillTakesItsPointFromTheRecordsEndInEitherLayout) {
+    test::WmfWriter w;
+    w.Record(META_FLOODFILL, {0x00FF, 0, 70, 20});    // colour 0x000000FF, y 70, x 20
+    w.Record(META_FLOODFILL, {0, 0x00FF, 0, 70, 20}); // a mode word first
+    w.Record(META_EXTFLOODFILL, {1, 0x00FF, 0, 70, 20});
+    const EnhMetaFile p = Convert(w.Build());
+    int fills = 0;
+    for (const RecordView& r : p.Records()) {
+        if (r.type != EMR_EXTFLOODFILL) continue;
+        EXPECT_EQ(Param(r, 0), 20u);
+        EXPECT_EQ(Param(r, 1), 70u);
+        EXPECT_EQ(Param(r, 2), 0xFFu);
+        EXPECT_EQ(Param(r, 3), fills == 2 ? 1u : 0u); // FLOODFILLSURFACE only when asked
+        ++fills;
+    }
+    EXPECT_EQ(fills, 3);
+}
+
 TEST(ConvertWmf, RestoreDCBringsBackTheWindowForTheBounds) {
     test::WmfWriter w;
     w.Record(META_SETWINDOWEXT, {96, 96}); // an inch: 81 pixels of the reference device
