@@ -150,7 +150,7 @@ bool DcCore::BeginPaint(int rop2, bool antialias) {
         p.setClipping(false);
     const bool raster = m_caps.rasterOps && rop2 != R2_COPYPEN;
     p.setCompositionMode(raster ? CompositionFor(rop2) : QPainter::CompositionMode_SourceOver);
-    p.setRenderHint(QPainter::Antialiasing, antialias && !raster);
+    p.setRenderHint(QPainter::Antialiasing, antialias && !raster && !unblended);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     return true;
 }

@@ -33,6 +33,9 @@ public:
     QTransform base;
     QSizeF pxPerMm;
     std::optional<QRegion> outerClip;
+    /// Edges drawn unblended, as GDI draws them: flood fills read the device's colours, and
+    /// anti-aliased outlines let them leak through.
+    bool unblended = false;
     /// What was left out of the drawing, and why.
     PlayNotes notes;
 

@@ -2,6 +2,9 @@
 #include "emf/player/dc_core.h"
 #include "emf/player/gdi_objects.h"
 #include "emf/player/handlers/record_handlers.h"
+#include "emf/record_types.h"
+
+#include <QImage>
 
 namespace emf {
 
@@ -43,13 +46,23 @@ QTransform FrameTransform(const QRectF& frame, const QRect& rect) {
     return QTransform(sx, 0, 0, sy, rect.x() - frame.left() * sx, rect.y() - frame.top() * sy);
 }
 
+// Flood fills read the device's pixels, which only an image holds.
+bool FillsByDeviceColours(const EnhMetaFile& picture, const QPaintDevice* device) {
+    if (!dynamic_cast<const QImage*>(device)) return false;
+    for (const RecordView& record : picture.Records())
+        if (record.type == EMR_EXTFLOODFILL) return true;
+    return false;
+}
+
 // The caller's state, put back when the enumeration ends however it ends.
 class PlaybackScope {
 public:
-    PlaybackScope(DcCore& dc, const EnhMetaHeader& h, const QRect& rect)
+    PlaybackScope(DcCore& dc, const EnhMetaFile& picture, const QRect& rect)
         : m_dc(dc), m_state(dc.state), m_saved(std::move(dc.saved)), m_base(dc.base),
-          m_pxPerMm(dc.pxPerMm), m_outerClip(dc.outerClip) {
+          m_pxPerMm(dc.pxPerMm), m_outerClip(dc.outerClip), m_unblended(dc.unblended) {
+        const EnhMetaHeader& h = picture.Header();
         const QSizeF px = ReferencePxPerMm(h);
+        dc.unblended = m_unblended || FillsByDeviceColours(picture, dc.device());
         dc.outerClip = dc.EffectiveClip();
         dc.base = FrameTransform(FramePixels(h, px), rect) * dc.ToDevice();
         dc.pxPerMm = px;
@@ -66,6 +79,7 @@ public:
         m_dc.base = m_base;
         m_dc.pxPerMm = m_pxPerMm;
         m_dc.outerClip = std::move(m_outerClip);
+        m_dc.unblended = m_unblended;
     }
     PlaybackScope(const PlaybackScope&) = delete;
     PlaybackScope& operator=(const PlaybackScope&) = delete;
@@ -77,6 +91,7 @@ private:
     QTransform m_base;
     QSizeF m_pxPerMm;
     std::optional<QRegion> m_outerClip;
+    bool m_unblended;
 };
 
 } // namespace
@@ -84,7 +99,7 @@ private:
 bool EnumEnhMetaFile(DeviceContext& dc, const EnhMetaFile& picture, const EnhMetaFileProc& proc,
                      const QRect& rect) {
     const EnhMetaHeader& h = picture.Header();
-    PlaybackScope scope(dc.Core(), h, rect);
+    PlaybackScope scope(dc.Core(), picture, rect);
     HandleTable table(h.nHandles);
     for (const RecordView& record : picture.Records())
         if (!proc(dc, table, record, int(table.size()))) return false;

@@ -62,6 +62,42 @@ TEST(FloodFill, ABigFillTakesTimeInProportionToItsPixels) {
     EXPECT_EQ(Rgb(img, 800, 800), kRed);
 }
 
+// Played smaller, a one-unit outline falls between pixels; its blended edge once let a
+// border fill out over the whole page.
+TEST(FloodFill, AThinOutlineBetweenPixelsStillHoldsTheFill) {
+    EmfBuilder b = Canvas();
+    b.CreatePen(1, 0, 1, RGB(0, 0, 0));
+    b.SelectObject(1);
+    b.SelectObject(0x80000000 | 5); // NULL_BRUSH
+    b.Rectangle({21, 21, 61, 61});
+    SelectSolidBrush(b, 2, RGB(255, 0, 0));
+    FloodFill(b, {40, 40}, RGB(0, 0, 0), FLOODFILLBORDER);
+    const QImage img = Play(b, 37);
+    EXPECT_EQ(Rgb(img, 15, 15), kRed);
+    EXPECT_EQ(Rgb(img, 3, 3), kWhite);
+    EXPECT_EQ(Rgb(img, 30, 30), kWhite);
+}
+
+// Only pictures that flood-fill give up smooth edges, and only while they play.
+TEST(FloodFill, PicturesWithoutFillsKeepSmoothEdges) {
+    const auto greys = [](const QImage& img) {
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                n += Rgb(img, x, y) != kWhite && Rgb(img, x, y) != kBlack;
+        return n;
+    };
+    EmfBuilder line = Canvas();
+    line.CreatePen(1, 0, 3, RGB(0, 0, 0));
+    line.SelectObject(1);
+    line.MoveToEx({10, 0});
+    line.LineTo({90, 30});
+    EmfBuilder filled = line;
+    FloodFill(filled, {95, 95}, RGB(0, 0, 255), FLOODFILLSURFACE); // fills nothing
+    EXPECT_GT(greys(Play(line)), 20);
+    EXPECT_EQ(greys(Play(filled)), 0);
+}
+
 TEST(FloodFill, ADeviceWhosePixelsCannotBeReadLeavesItOutWithANote) {
     EmfBuilder b = FramedCanvas();
     FloodFill(b, {40, 40}, RGB(0, 0, 0), FLOODFILLBORDER);
