@@ -1,6 +1,8 @@
 // Renders every corpus file at its reference's width, scores it against the reference and
 // reports the distribution, the time per file and the worst files (saved side by side).
 //   emf_fidelity [OUTDIR]
+// Or scores one file outside the corpus against its reference:
+//   emf_fidelity --file FILE REFERENCE.png
 #include "corpus_files.h"
 #include "fidelity_score.h"
 
@@ -88,11 +90,28 @@ void Report(std::vector<Result>& results, const QString& outDir) {
     }
 }
 
+int ScoreOne(const QString& file, const QString& referencePath) {
+    const QImage reference(referencePath);
+    const auto picture = emf::corpus::Load(file);
+    if (!picture || reference.isNull()) {
+        std::puts("cannot read the file or its reference");
+        return 1;
+    }
+    const QImage rendering = emf::RenderToImage(*picture, reference.width());
+    const emf::fidelity::Agreement a = emf::fidelity::Agree(rendering, reference);
+    const emf::fidelity::Score s = emf::fidelity::Compare(rendering, reference);
+    std::printf("%s: aspect %.3f mean %.1f ssim %.3f ink %.3f\n", a.agrees ? "agrees" : "differs",
+                a.aspect, a.meanDiff, s.ssim, s.ink);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     emf::corpus::UseOffscreenUnlessSet();
     QGuiApplication app(argc, argv);
+    if (argc == 4 && QByteArray(argv[1]) == "--file")
+        return ScoreOne(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     if (emf::corpus::Folder().isEmpty()) {
         std::puts("no corpus folder: nothing to score");
         return 0;
