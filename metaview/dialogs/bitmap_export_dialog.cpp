@@ -21,6 +21,9 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 constexpr std::uint32_t kMinMm = 10, kMaxMm = 1000;
@@ -35,6 +38,15 @@ QLineEdit* NumberField(std::uint32_t value) {
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), field));
     field->setMaximumWidth(70);
     return field;
+}
+
+// The frame's width and height; taken in 64 bits, since a frame spanning the whole field
+// overflows 32, and 0 for a reversed side.
+std::pair<std::uint32_t, std::uint32_t> FrameSides(const emf::RectL& frame) {
+    const auto side = [](std::int32_t from, std::int32_t to) {
+        return std::uint32_t(std::max<std::int64_t>(0, std::int64_t(to) - from));
+    };
+    return {side(frame.left, frame.right), side(frame.top, frame.bottom)};
 }
 
 } // namespace
@@ -91,16 +103,12 @@ void CBitmapExportDlg::resolutionEdited(const QString& text) {
 void CBitmapExportDlg::keepRatioClicked(bool checked) {
     m_bKeepRatio = checked;
     if (!checked) return;
-    const emf::RectL& frame = m_data.Header().rclFrame;
-    const auto fw = std::uint32_t(frame.right - frame.left);
-    const auto fh = std::uint32_t(frame.bottom - frame.top);
+    const auto [fw, fh] = FrameSides(m_data.Header().rclFrame);
     fitSide(fw < fh);
 }
 
 void CBitmapExportDlg::fitSide(bool width) {
-    const emf::RectL& frame = m_data.Header().rclFrame;
-    const auto fw = std::uint32_t(frame.right - frame.left);
-    const auto fh = std::uint32_t(frame.bottom - frame.top);
+    const auto [fw, fh] = FrameSides(m_data.Header().rclFrame);
     if (width)
         m_width->setText(QString::number(metaview::RatioSide(FieldValue(m_height), fh, fw)));
     else

@@ -46,8 +46,10 @@ QSizeF PictureSizeMm(const emf::EnhMetaHeader& header) {
     QSizeF mm = size(header.rclFrame, 0.01);
     if (mm.width() <= 0 || mm.height() <= 0) mm = size(header.rclBounds, kMmPerInch / kSvgDpi);
     if (mm.width() <= 0 || mm.height() <= 0) mm = QSizeF(100, 100);
-    return QSizeF(std::clamp(mm.width(), kMinSideMm, kMaxSideMm),
-                  std::clamp(mm.height(), kMinSideMm, kMaxSideMm));
+    // Scaled down as a whole: clamping each side alone drew a 15 m by 7.5 m plan square.
+    const double longest = std::max(mm.width(), mm.height());
+    if (longest > kMaxSideMm) mm *= kMaxSideMm / longest;
+    return QSizeF(std::max(mm.width(), kMinSideMm), std::max(mm.height(), kMinSideMm));
 }
 
 QImage PictureToImage(const emf::EnhMetaFile& picture, const QSize& size, emf::PlayNotes* notes) {

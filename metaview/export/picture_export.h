@@ -13,7 +13,8 @@
 namespace metaview {
 
 /// The picture's size in millimetres: its frame, else its bounds taken at 96 dpi, else
-/// 100 mm square; each side kept between 0.1 mm and 5 m (the largest PDF page).
+/// 100 mm square; a picture beyond 5 m (the largest PDF page) scaled down at its aspect to
+/// fit, and neither side below 0.1 mm.
 QSizeF PictureSizeMm(const emf::EnhMetaHeader& header);
 
 /// The picture drawn on white, stretched to size (each side 1 to 16384 pixels); a null image
