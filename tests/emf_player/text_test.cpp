@@ -182,6 +182,30 @@ TEST(Text, MetafileTextRecordsDraw) {
     EXPECT_GT(last, 55);
 }
 
+// 8-bit records are in the code page of the font's character set: Cyrillic bytes under a
+// RUSSIAN_CHARSET font draw what the same letters in a Unicode record draw.
+TEST(Text, AnsiRecordsReadInTheFontsCharacterSet) {
+    const auto picture = [](std::uint8_t charSet, bool wide) {
+        EmfBuilder b = Canvas();
+        LogFontW f;
+        f.height = -30;
+        f.charSet = charSet;
+        f.faceName = u"Arial";
+        b.ExtCreateFontIndirectW(1, f);
+        b.SelectObject(1);
+        b.SetBkMode(TRANSPARENT);
+        if (wide)
+            b.ExtTextOutW({5, 50}, u"\u041F\u0440\u0438");
+        else
+            b.ExtTextOutA({5, 50}, "\xCF\xF0\xE8");
+        return Play(b);
+    };
+    constexpr std::uint8_t ANSI_CHARSET = 0, RUSSIAN_CHARSET = 204;
+    const QImage unicode = picture(RUSSIAN_CHARSET, true);
+    EXPECT_EQ(picture(RUSSIAN_CHARSET, false), unicode);
+    EXPECT_NE(picture(ANSI_CHARSET, false), unicode); // "Ïði"
+}
+
 // The rows that hold dark pixels, as [first, last].
 std::pair<int, int> InkRows(const QImage& img) {
     // a quarter turn clockwise puts row y into column height - 1 - y

@@ -1,7 +1,9 @@
 // Text records: ExtTextOutA/W, PolyTextOutA/W and SmallTextOut.
 #include "emf/cp1252.h"
+#include "emf/player/gdi_objects.h"
 #include "emf/player/handlers/record_handlers.h"
 #include "emf/player/record_reader.h"
+#include "emf/player/text/ansi_text.h"
 #include "emf/player/text/text_engine.h"
 
 namespace emf::handlers {
@@ -11,15 +13,24 @@ namespace {
 // Characters a text record may hold; more is refused before allocation.
 constexpr std::uint32_t kMaxChars = 1u << 20;
 
-std::optional<QString> ReadText(const ByteReader& r, std::uint32_t offset, std::uint32_t n,
-                                bool wide) {
-    if (wide) return ReadUtf16At(r, offset, n);
+std::optional<QString> ReadWide(const ByteReader& r, std::uint32_t offset, std::uint32_t n) {
+    return ReadUtf16At(r, offset, n);
+}
+
+std::optional<std::string_view> ReadBytes(const ByteReader& r, std::uint32_t offset,
+                                          std::uint32_t n) {
     ByteReader s(r.data());
     s.seek(offset);
     Bytes raw = s.bytes(n);
     if (!s.ok()) return std::nullopt;
-    const std::string_view bytes(reinterpret_cast<const char*>(raw.data()), raw.size());
-    return QString::fromStdU16String(FromCp1252(bytes));
+    return std::string_view(reinterpret_cast<const char*>(raw.data()), raw.size());
+}
+
+// 8-bit texts are in the code page of the selected font's character set; glyph indices
+// are no characters of any.
+std::uint8_t CharSetOf(const DcCore& dc, std::uint32_t options) {
+    const LogFont* font = As<LogFont>(dc.state.font);
+    return font && !(options & ETO_GLYPH_INDEX) ? font->charSet : 0;
 }
 
 // The Dx array: one advance per character, or an (x, y) pair each with ETO_PDY.
@@ -42,7 +53,7 @@ std::optional<std::vector<double>> ReadAdvances(const ByteReader& r, std::uint32
 }
 
 // An EMRTEXT ([MS-EMF] 2.2.5) at the reader's position; offsets count from the record start.
-std::optional<TextRun> ReadEmrText(ByteReader& r, bool wide) {
+std::optional<TextRun> ReadEmrText(const DcCore& dc, ByteReader& r, bool wide) {
     TextRun run;
     run.reference = ReadPointL(r);
     const std::uint32_t n = r.u32(), offString = r.u32();
@@ -51,18 +62,26 @@ std::optional<TextRun> ReadEmrText(ByteReader& r, bool wide) {
     const std::uint32_t offDx = r.u32();
     if (!r.ok() || n > kMaxChars) return std::nullopt;
     if (run.options & (ETO_OPAQUE | ETO_CLIPPED)) run.rect = rect;
-    auto text = ReadText(r, offString, n, wide);
     // A damaged spacing array loses the spacing, not the text.
-    auto dx = ReadAdvances(r, offDx, n, run.options);
-    if (!text) return std::nullopt;
-    run.text = std::move(*text);
-    if (dx) run.advances = std::move(*dx);
+    std::vector<double> dx = ReadAdvances(r, offDx, n, run.options).value_or(std::vector<double>{});
+    if (wide) {
+        std::optional<QString> text = ReadWide(r, offString, n);
+        if (!text) return std::nullopt;
+        run.text = std::move(*text);
+        run.advances = std::move(dx);
+        return run;
+    }
+    const std::optional<std::string_view> bytes = ReadBytes(r, offString, n);
+    if (!bytes) return std::nullopt;
+    AnsiText decoded = DecodeAnsiText(*bytes, CharSetOf(dc, run.options), dx);
+    run.text = std::move(decoded.text);
+    run.advances = std::move(decoded.advances);
     return run;
 }
 
 bool PlayExtTextOut(Playback& pb, ByteReader& r, bool wide) {
     r.skip(16 + 12); // bounds, graphics mode and the scales, which GDI no longer uses
-    const std::optional<TextRun> run = ReadEmrText(r, wide);
+    const std::optional<TextRun> run = ReadEmrText(pb.dc, r, wide);
     if (!run) return false;
     DrawTextRun(pb.dc, *run);
     return true;
@@ -73,7 +92,7 @@ bool PlayPolyTextOut(Playback& pb, ByteReader& r, bool wide) {
     const std::uint32_t count = r.u32();
     if (!r.ok() || count > r.remaining() / 40) return false;
     for (std::uint32_t i = 0; i < count; ++i) {
-        const std::optional<TextRun> run = ReadEmrText(r, wide);
+        const std::optional<TextRun> run = ReadEmrText(pb.dc, r, wide);
         if (!run) return false;
         DrawTextRun(pb.dc, *run);
     }
@@ -104,10 +123,17 @@ bool SmallTextOut(Playback& pb, ByteReader& r) {
     r.skip(12); // graphics mode and scales
     if (!(run.options & ETO_NO_RECT)) run.rect = ReadRectL(r);
     if (!r.ok() || n > kMaxChars) return false;
-    const bool wide = !(run.options & ETO_SMALL_CHARS);
-    std::optional<QString> text = ReadText(r, std::uint32_t(r.pos()), n, wide);
-    if (!text) return false;
-    run.text = std::move(*text);
+    // Small characters stay 8-bit whatever the font's character set.
+    const auto offset = std::uint32_t(r.pos());
+    if (run.options & ETO_SMALL_CHARS) {
+        const std::optional<std::string_view> bytes = ReadBytes(r, offset, n);
+        if (!bytes) return false;
+        run.text = QString::fromStdU16String(FromCp1252(*bytes));
+    } else {
+        std::optional<QString> text = ReadWide(r, offset, n);
+        if (!text) return false;
+        run.text = std::move(*text);
+    }
     DrawTextRun(pb.dc, run);
     return true;
 }
