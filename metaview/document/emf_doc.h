@@ -1,6 +1,5 @@
 #pragma once
 // The viewer's document: one picture with its inspection state and the two save options.
-// It never marks itself modified, so closing never asks to save.
 
 #include "metaview/document/emf_data.h"
 

@@ -10,6 +10,12 @@ void ViewerDocument::SetPathName(const QString& path) {
     emit TitleChanged();
 }
 
+void ViewerDocument::SetModifiedFlag(bool modified) {
+    if (m_modified == modified) return;
+    m_modified = modified;
+    emit TitleChanged();
+}
+
 void ViewerDocument::UpdateAllViews(bool pictureReplaced) {
     ++m_version;
     emit Updated(pictureReplaced);

@@ -27,6 +27,11 @@ public:
     void SetPathName(const QString& path);
     void SetTitle(const QString& title) { m_title = title; }
 
+    /// Whether the picture differs from its file (a paste); captions mark it and closing
+    /// asks to save.
+    bool IsModified() const { return m_modified; }
+    void SetModifiedFlag(bool modified = true);
+
     /// Grows with every change of what the views draw, so a view knows its picture is old.
     std::uint64_t Version() const { return m_version; }
 
@@ -35,6 +40,7 @@ public:
 
 signals:
     void Updated(bool pictureReplaced);
+    /// The title or the modified mark changed.
     void TitleChanged();
 
 private:
@@ -42,6 +48,7 @@ private:
     QString m_path;
     QString m_title;
     std::uint64_t m_version = 0;
+    bool m_modified = false;
 };
 
 } // namespace metaview

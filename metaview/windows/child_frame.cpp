@@ -43,7 +43,9 @@ void CChildFrame::SetWindowNumber(int number) {
 
 void CChildFrame::updateCaption() {
     const QString title = Document().Title();
-    setWindowTitle(m_number > 0 ? QStringLiteral("%1:%2").arg(title).arg(m_number) : title);
+    const QString mark = Document().IsModified() ? QStringLiteral("*") : QString();
+    setWindowTitle(m_number > 0 ? QStringLiteral("%1:%2%3").arg(title).arg(m_number).arg(mark)
+                                : title + mark);
 }
 
 void CChildFrame::updateNote() {

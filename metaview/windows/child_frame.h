@@ -21,7 +21,8 @@ public:
     metaview::ViewerDocument& Document() const;
     /// The note about a damaged file shown above the view; empty when none is shown.
     QString Note() const;
-    /// Caption "title" or "title:n" for the n-th of several windows of the document.
+    /// Caption "title" or "title:n" for the n-th of several windows of the document, with
+    /// "*" after it while the document is modified.
     void SetWindowNumber(int number);
 
 private:

@@ -170,8 +170,11 @@ void CMainFrame::arrangeIcons() {
 CChildFrame* CMainFrame::addChild(metaview::ViewerDocument& doc) {
     auto* child = new CChildFrame(doc);
     child->setWindowIcon(windowIcon());
+    child->installEventFilter(this);
     m_pMdiArea->addSubWindow(child);
     connect(child, &QObject::destroyed, this, [this, docPtr = &doc] { releaseIfUnused(docPtr); });
+    connect(&doc, &metaview::ViewerDocument::TitleChanged, this, &CMainFrame::updateTitle,
+            Qt::UniqueConnection);
     renumberWindows(doc);
     child->resize(m_pMdiArea->viewport()->size() * 2 / 3);
     child->show();
@@ -216,7 +219,9 @@ void CMainFrame::onChildActivated(QMdiSubWindow*) {
 
 void CMainFrame::updateTitle() {
     const metaview::ViewerDocument* doc = activeDocument();
-    setWindowTitle(doc ? kAppTitle + QStringLiteral(" - ") + doc->Title() : kAppTitle);
+    // The modified mark as Qt draws "[*]", kept out of the title text the window menu shows.
+    const QString mark = doc && doc->IsModified() ? QStringLiteral("*") : QString();
+    setWindowTitle(doc ? kAppTitle + QStringLiteral(" - ") + doc->Title() + mark : kAppTitle);
 }
 
 void CMainFrame::UpdateCommandUi() {
@@ -248,8 +253,16 @@ void CMainFrame::writeSettings() {
     m_Recent.Write(settings);
 }
 
+// Quitting asks about every changed document first and closes nothing when one is kept.
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    for (metaview::ViewerDocument* doc : openDocuments())
+        if (!SaveModified(*doc)) {
+            event->ignore();
+            return;
+        }
     writeSettings();
+    m_bClosingAsked = true;
     m_pMdiArea->closeAllSubWindows();
+    m_bClosingAsked = false;
     event->accept();
 }

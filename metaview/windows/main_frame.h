@@ -40,6 +40,9 @@ public:
     /// Saves the document (a plain Save when pathName is given); false when cancelled or
     /// failed, with nothing left behind of a failed Save As.
     bool DoSave(metaview::ViewerDocument& doc, const QString& pathName, bool replace);
+    /// Before a changed document closes: asks whether to save it and saves it on Yes; false
+    /// when the user cancels or the save fails, and the document must stay open.
+    bool SaveModified(metaview::ViewerDocument& doc);
 
     CKelvane* ActiveView() const;
     QMdiArea* MdiArea() const { return m_pMdiArea; }
@@ -53,6 +56,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -74,8 +78,13 @@ private:
     metaview::ViewerDocument* activeDocument() const;
     void updateTitle();
 
+    void closeDocument(metaview::ViewerDocument& doc);
+    bool isLastWindow(const CChildFrame& child) const;
+    QList<metaview::ViewerDocument*> openDocuments() const;
+
     void fileOpen();
     void fileSave();
+    bool saveDocument(metaview::ViewerDocument& doc);
     void fileSaveAs();
     void openRecentFile();
     void rememberFile(const QString& path);
@@ -97,4 +106,6 @@ private:
     QMenu* m_pWindowMenu = nullptr;
     bool m_bDocumentMenus = false;
     int m_nUntitled = 0;
+    /// Set while windows close whose documents were already asked about.
+    bool m_bClosingAsked = false;
 };

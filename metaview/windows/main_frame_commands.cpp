@@ -32,11 +32,13 @@ void PlayNextRecord(metaview::ViewerDocument& doc) {
     doc.UpdateAllViews();
 }
 
-// Paste adopts the clipboard's picture; title, path and save options stay.
+// Paste adopts the clipboard's picture; title, path and save options stay. The picture is
+// no longer the file's, so a save or a close is the user's decision.
 void Paste(metaview::ViewerDocument& doc) {
     auto picture = metaview::ClipboardMetafile();
     if (!picture) return;
     doc.Data().SetMetafile(*picture);
+    doc.SetModifiedFlag();
     doc.UpdateAllViews(true);
 }
 

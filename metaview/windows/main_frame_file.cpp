@@ -29,12 +29,7 @@ void CMainFrame::connectFileActions() {
     connect(a.fileNew, &QAction::triggered, this, &CMainFrame::NewDocument);
     connect(a.fileOpen, &QAction::triggered, this, &CMainFrame::fileOpen);
     connect(a.fileClose, &QAction::triggered, this, [this] {
-        // Closing the document closes every window on it.
-        if (metaview::ViewerDocument* doc = activeDocument())
-            for (QMdiSubWindow* window : m_pMdiArea->subWindowList())
-                if (auto* child = qobject_cast<CChildFrame*>(window);
-                    child && &child->Document() == doc)
-                    child->close();
+        if (metaview::ViewerDocument* doc = activeDocument()) closeDocument(*doc);
     });
     connect(a.fileSave, &QAction::triggered, this, &CMainFrame::fileSave);
     connect(a.fileSaveAs, &QAction::triggered, this, &CMainFrame::fileSaveAs);
@@ -86,17 +81,72 @@ CKelvane* CMainFrame::NewWindow() {
     return doc ? addChild(*doc)->View() : nullptr;
 }
 
+// Closing the document closes every window on it, after one question when it changed.
+void CMainFrame::closeDocument(metaview::ViewerDocument& doc) {
+    if (!SaveModified(doc)) return;
+    m_bClosingAsked = true;
+    for (QMdiSubWindow* window : m_pMdiArea->subWindowList())
+        if (auto* child = qobject_cast<CChildFrame*>(window); child && &child->Document() == &doc)
+            child->close();
+    m_bClosingAsked = false;
+}
+
+bool CMainFrame::SaveModified(metaview::ViewerDocument& doc) {
+    if (!doc.IsModified()) return true;
+    switch (m_Prompts.AskSaveChanges(this, doc.Title())) {
+    case CViewerPrompts::Discard:
+        return true;
+    case CViewerPrompts::Cancel:
+        return false;
+    case CViewerPrompts::Save:
+        break;
+    }
+    return saveDocument(doc);
+}
+
+bool CMainFrame::isLastWindow(const CChildFrame& child) const {
+    for (QMdiSubWindow* window : m_pMdiArea->subWindowList())
+        if (auto* other = qobject_cast<CChildFrame*>(window);
+            other && other != &child && &other->Document() == &child.Document())
+            return false;
+    return true;
+}
+
+// Each document once, in the order of its first window.
+QList<metaview::ViewerDocument*> CMainFrame::openDocuments() const {
+    QList<metaview::ViewerDocument*> docs;
+    for (QMdiSubWindow* window : m_pMdiArea->subWindowList(QMdiArea::CreationOrder))
+        if (auto* child = qobject_cast<CChildFrame*>(window);
+            child && !docs.contains(&child->Document()))
+            docs.append(&child->Document());
+    return docs;
+}
+
+// A child window closing by itself (its close box, the keyboard) is the document's last
+// chance to be saved when it is the document's last window.
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    auto* child = qobject_cast<CChildFrame*>(watched);
+    if (child && event->type() == QEvent::Close && !m_bClosingAsked && isLastWindow(*child) &&
+        !SaveModified(child->Document())) {
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void CMainFrame::fileOpen() {
     OpenDocumentFiles(m_Prompts.AskOpenPaths(this));
 }
 
 void CMainFrame::fileSave() {
-    metaview::ViewerDocument* doc = activeDocument();
-    if (!doc) return;
-    const std::string path = FilePath(doc->PathName()).string();
-    // A document whose file is not an EMF goes through Save As, so that a WMF is never
-    // overwritten with EMF bytes under its old name.
-    DoSave(*doc, metaview::SaveNeedsPrompt(path) ? QString() : doc->PathName(), true);
+    if (metaview::ViewerDocument* doc = activeDocument()) saveDocument(*doc);
+}
+
+// A document whose file is not an EMF goes through Save As, so that a WMF is never
+// overwritten with EMF bytes under its old name.
+bool CMainFrame::saveDocument(metaview::ViewerDocument& doc) {
+    const std::string path = FilePath(doc.PathName()).string();
+    return DoSave(doc, metaview::SaveNeedsPrompt(path) ? QString() : doc.PathName(), true);
 }
 
 void CMainFrame::fileSaveAs() {
@@ -123,7 +173,10 @@ bool CMainFrame::DoSave(metaview::ViewerDocument& doc, const QString& pathName, 
                          QString::fromStdString(error));
         return false;
     }
-    if (replace) doc.SetPathName(target);
+    if (replace) {
+        doc.SetPathName(target);
+        doc.SetModifiedFlag(false);
+    }
     rememberFile(target);
     updateTitle();
     return true;

@@ -39,6 +39,14 @@ QString CViewerPrompts::AskSavePath(QWidget* parent, const QString& proposed) {
     return QFileDialog::getSaveFileName(parent, QStringLiteral("Save As"), proposed, Filter());
 }
 
+CViewerPrompts::SaveChoice CViewerPrompts::AskSaveChanges(QWidget* parent, const QString& title) {
+    const auto answer = QMessageBox::question(
+        parent, QStringLiteral("Korvel-Software Kelvane"),
+        QStringLiteral("Save changes to %1?").arg(title),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    return answer == QMessageBox::Save ? Save : answer == QMessageBox::Discard ? Discard : Cancel;
+}
+
 QStringList CViewerPrompts::AskOpenPaths(QWidget* parent) {
     return QFileDialog::getOpenFileNames(parent, QStringLiteral("Open"), {}, Filter());
 }

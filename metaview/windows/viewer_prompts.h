@@ -9,6 +9,8 @@ class QWidget;
 
 class CViewerPrompts {
 public:
+    enum SaveChoice { Save, Discard, Cancel };
+
     virtual ~CViewerPrompts() = default;
     /// A message box titled "Korvel-Software Kelvane"; details go below the text.
     virtual void Inform(QWidget* parent, const QString& text, const QString& details = {});
@@ -17,6 +19,8 @@ public:
     virtual bool AskSaveOption(QWidget* parent, CEMFDoc& doc);
     /// The save-file prompt with a proposed name; empty on Cancel.
     virtual QString AskSavePath(QWidget* parent, const QString& proposed);
+    /// Asks whether a changed document is saved before it closes.
+    virtual SaveChoice AskSaveChanges(QWidget* parent, const QString& title);
     /// The open-file prompt; empty on Cancel.
     virtual QStringList AskOpenPaths(QWidget* parent);
 };

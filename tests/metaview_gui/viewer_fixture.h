@@ -23,6 +23,10 @@ public:
         return savePath;
     }
     QStringList AskOpenPaths(QWidget*) override { return openPaths; }
+    SaveChoice AskSaveChanges(QWidget*, const QString& title) override {
+        savePromptTitles.append(title);
+        return saveChangesAnswer;
+    }
 
     QStringList messages;
     QStringList proposedNames;
@@ -31,6 +35,8 @@ public:
     int optionAsked = 0;
     bool optionAnswer = true;   ///< OK (true) or Cancel
     bool saveCopyChoice = true; ///< the option chosen on OK
+    QStringList savePromptTitles;
+    SaveChoice saveChangesAnswer = Cancel;
 };
 
 class ViewerTest : public ::testing::Test {
