@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 
 bool CEMFData::LoadFromArchive(std::vector<std::byte> file, std::string& error) {
     emf::PictureResult result = metaview::LoadMetafileBytes(std::move(file));
@@ -82,7 +83,8 @@ std::int32_t MapCoord(std::int32_t origin, std::int32_t v, std::int64_t extent,
 
 } // namespace
 
-std::optional<emf::RectL> CEMFData::SelectionIn(const emf::RectL& rect) const {
+// The frame's size in reference device units x 100 (0.01 mm x pixels per mm).
+std::optional<CEMFData::FrameScale> CEMFData::frameScale() const {
     const emf::RectL& frame = m_header.rclFrame;
     const emf::SizeL& dev = m_header.szlDevice;
     const emf::SizeL& mm = m_header.szlMillimeters;
@@ -90,12 +92,33 @@ std::optional<emf::RectL> CEMFData::SelectionIn(const emf::RectL& rect) const {
     const std::int64_t w = (std::int64_t(frame.right) - frame.left) * dev.cx / mm.cx;
     const std::int64_t h = (std::int64_t(frame.bottom) - frame.top) * dev.cy / mm.cy;
     if (w == 0 || h == 0) return std::nullopt;
+    return FrameScale{w, h};
+}
+
+std::optional<emf::RectL> CEMFData::SelectionIn(const emf::RectL& rect) const {
+    const auto scale = frameScale();
+    if (!scale) return std::nullopt;
     const std::int64_t rw = std::int64_t(rect.right) - rect.left;
     const std::int64_t rh = std::int64_t(rect.bottom) - rect.top;
-    return emf::RectL{MapCoord(rect.left, m_selection.left, rw, w),
-                      MapCoord(rect.top, m_selection.top, rh, h),
-                      MapCoord(rect.left, m_selection.right, rw, w),
-                      MapCoord(rect.top, m_selection.bottom, rh, h)};
+    return emf::RectL{MapCoord(rect.left, m_selection.left, rw, scale->cx),
+                      MapCoord(rect.top, m_selection.top, rh, scale->cy),
+                      MapCoord(rect.left, m_selection.right, rw, scale->cx),
+                      MapCoord(rect.top, m_selection.bottom, rh, scale->cy)};
+}
+
+bool CEMFData::SelectDrawn(const QRectF& box, const emf::RectL& rect) {
+    const auto scale = frameScale();
+    const double rw = double(rect.right) - rect.left, rh = double(rect.bottom) - rect.top;
+    if (!scale || rw == 0 || rh == 0) return false;
+    auto unmap = [](double v, double origin, double extent, double s) {
+        return std::int32_t(std::clamp(std::round((v - origin) * s / (extent * 100)),
+                                       double(INT32_MIN), double(INT32_MAX)));
+    };
+    SetSelection({unmap(box.left(), rect.left, rw, scale->cx),
+                  unmap(box.top(), rect.top, rh, scale->cy),
+                  unmap(box.right(), rect.left, rw, scale->cx),
+                  unmap(box.bottom(), rect.top, rh, scale->cy)});
+    return true;
 }
 
 bool CEMFData::StoreToArchive(metaview::ByteSink& sink, bool saveCopy) const {

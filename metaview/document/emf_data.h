@@ -5,6 +5,8 @@
 #include "emf/player/device_context.h"
 #include "metaview/document/archive.h"
 
+#include <QRectF>
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -63,6 +65,10 @@ public:
     /// The selection mapped into a drawing rectangle; none when the header's frame,
     /// device size or millimetre size makes the mapping undefined.
     std::optional<emf::RectL> SelectionIn(const emf::RectL& rect) const;
+    /// Selects a box found on a drawing of the picture into rect (device pixels), kept in
+    /// reference device units from the frame's corner so that SelectionIn outlines it
+    /// there at any size. False, nothing changed, where that mapping is undefined.
+    bool SelectDrawn(const QRectF& box, const emf::RectL& rect);
 
     /// Writes the picture's bytes (saveCopy), or a new EMF of the header, the records
     /// whose play flag is set and EMR_EOF, with nRecords and nBytes of what was written.
@@ -75,6 +81,10 @@ public:
 
 private:
     bool StoreDrawnRecords(metaview::ByteSink& sink) const;
+    struct FrameScale {
+        std::int64_t cx, cy;
+    };
+    std::optional<FrameScale> frameScale() const;
 
     std::optional<emf::EnhMetaFile> m_picture;
     emf::EnhMetaHeader m_header;

@@ -96,14 +96,11 @@ void CKelvane::ZoomOut() {
 void CKelvane::SelectAt(QPoint point) {
     CEMFData& metafile = m_doc.Data();
     if (!metafile.HasPicture()) return;
-    const QPoint p = point + scrollOffset();
-    const auto inPicture =
-        metaview::MapToBounds({p.x(), p.y()}, DrawingRect(), metafile.Header().rclBounds);
-    const auto hit =
-        inPicture ? metaview::SmallestRecordAt(metafile.Picture(), *inPicture) : std::nullopt;
-    if (hit) {
-        metafile.SetSelection(*hit);
-    } else {
+    const emf::RectL drawn = DrawingRect();
+    // The pixel's centre, in the coordinates the picture is drawn in.
+    const QPointF p = QPointF(point + scrollOffset()) + QPointF(0.5, 0.5);
+    const auto hit = metaview::SmallestRecordAt(metafile, drawn, p);
+    if (!hit || !metafile.SelectDrawn(*hit, drawn)) {
         if (!metafile.SelectionShown()) return;
         metafile.HideSelection();
     }

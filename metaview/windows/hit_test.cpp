@@ -1,26 +1,45 @@
 #include "metaview/windows/hit_test.h"
 
-#include "metaview/document/emr_type_table.h"
+#include "metaview/document/emf_data.h"
+#include "metaview/windows/ink_bounds.h"
+
+#include "emf/player/metafile_player.h"
+
+#include <QPainter>
+
+#include <algorithm>
 
 namespace metaview {
 
-std::optional<emf::RectL> SmallestRecordAt(const emf::EnhMetaFile& picture, emf::PointL p) {
-    std::optional<emf::RectL> best;
-    std::uint32_t bestArea = 0;
-    for (const emf::RecordView& record : picture.Records()) {
-        if (!HasRectGeometry(record.type)) continue;
-        emf::ByteReader in = record.params();
-        const emf::RectL r{in.i32(), in.i32(), in.i32(), in.i32()};
-        if (!in.ok()) continue;
-        if (p.x < r.left || p.x > r.right || p.y < r.top || p.y > r.bottom) continue;
-        // Unsigned 32-bit, as the area was always compared; the edges are ordered here.
-        const std::uint32_t area = std::uint32_t(std::int64_t(r.bottom) - r.top) *
-                                   std::uint32_t(std::int64_t(r.right) - r.left);
+std::optional<QRectF> SmallestRecordAt(const CEMFData& data, const emf::RectL& drawn, QPointF p) {
+    if (!data.HasPicture() || drawn.right <= drawn.left || drawn.bottom <= drawn.top)
+        return std::nullopt;
+    InkBoundsDevice device(QSize(std::max(1, drawn.right), std::max(1, drawn.bottom)));
+    QPainter painter(&device);
+    emf::DeviceContext dc(painter);
+    std::optional<QRectF> best;
+    double bestArea = 0;
+    std::size_t position = 0;
+    const bool everything = data.GetPlayMode() == PlayWholeFile;
+    auto visit = [&](emf::DeviceContext& d, emf::HandleTable& table, const emf::RecordView& record,
+                     int nHandles) {
+        if (!everything && !data.PlayFlag(position++)) return true;
+        device.Reset();
+        emf::PlayEnhMetaFileRecord(d, table, record, nHandles);
+        const QRectF ink = device.Ink();
+        // Edges belong to the box, so a line along an axis can be hit too.
+        if (ink.isNull() || p.x() < ink.left() || p.x() > ink.right() || p.y() < ink.top() ||
+            p.y() > ink.bottom())
+            return true;
+        const double area = ink.width() * ink.height();
         if (!best || area < bestArea) {
-            best = r;
+            best = ink;
             bestArea = area;
         }
-    }
+        return true;
+    };
+    const QRect rect(drawn.left, drawn.top, drawn.right - drawn.left, drawn.bottom - drawn.top);
+    emf::EnumEnhMetaFile(dc, data.Picture(), visit, rect);
     return best;
 }
 

@@ -34,18 +34,4 @@ std::int32_t ScrollRange(std::int32_t zoomed, std::int32_t client) {
     return std::max(0, zoomed - client);
 }
 
-std::optional<emf::PointL> MapToBounds(emf::PointL p, const emf::RectL& drawn,
-                                       const emf::RectL& bounds) {
-    const std::int64_t dw = std::int64_t(drawn.right) - drawn.left;
-    const std::int64_t dh = std::int64_t(drawn.bottom) - drawn.top;
-    const std::int64_t bw = std::int64_t(bounds.right) - bounds.left;
-    const std::int64_t bh = std::int64_t(bounds.bottom) - bounds.top;
-    if (dw == 0 || dh == 0 || bw == 0 || bh == 0) return std::nullopt;
-    const std::int64_t x = bounds.left + bw * (p.x - drawn.left) / dw;
-    const std::int64_t y = bounds.top + bh * (p.y - drawn.top) / dh;
-    return emf::PointL{
-        static_cast<std::int32_t>(std::clamp<std::int64_t>(x, INT32_MIN, INT32_MAX)),
-        static_cast<std::int32_t>(std::clamp<std::int64_t>(y, INT32_MIN, INT32_MAX))};
-}
-
 } // namespace metaview

@@ -1,11 +1,9 @@
 #pragma once
-// The view's arithmetic: the fitted picture size, where the picture is drawn, and how a
-// click maps into the picture's device units.
+// The view's arithmetic: the fitted picture size and where the picture is drawn.
 
 #include "emf/enh_metafile.h"
 
 #include <cstdint>
-#include <optional>
 
 namespace metaview {
 
@@ -28,10 +26,5 @@ emf::RectL DrawingRect(ViewSize client, ViewSize zoomed, bool fixedAspect);
 
 /// The largest scroll position on an axis: how far the zoomed picture overhangs.
 std::int32_t ScrollRange(std::int32_t zoomed, std::int32_t client);
-
-/// A point of the drawing rectangle as a point in the picture's device units (the header's
-/// bounds); none when the rectangle or the bounds have no area.
-std::optional<emf::PointL> MapToBounds(emf::PointL p, const emf::RectL& drawn,
-                                       const emf::RectL& bounds);
 
 } // namespace metaview

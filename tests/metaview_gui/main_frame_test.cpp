@@ -143,8 +143,12 @@ TEST_F(ViewerTest, ASelectClickOutlinesTheSmallestRecordAndARightClickHidesIt) {
     const QPoint middle((drawn.left + drawn.right) / 2, (drawn.top + drawn.bottom) / 2);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, middle);
     ASSERT_TRUE(data.SelectionShown());
-    EXPECT_EQ(data.Selection().left, 50);
-    EXPECT_EQ(data.Selection().bottom, 90);
+    // Reference pixels from the frame's corner: the ellipse (50, 20, 150, 90) in a frame
+    // that starts at the rectangle's corner (10, 10).
+    EXPECT_NEAR(data.Selection().left, 40, 1.5);
+    EXPECT_NEAR(data.Selection().top, 10, 1.5);
+    EXPECT_NEAR(data.Selection().right, 140, 1.5);
+    EXPECT_NEAR(data.Selection().bottom, 80, 1.5);
     QTest::mouseClick(view->viewport(), Qt::RightButton, {}, middle);
     EXPECT_FALSE(data.SelectionShown());
 }

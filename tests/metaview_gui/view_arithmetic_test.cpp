@@ -1,7 +1,12 @@
 #include "metaview/windows/hit_test.h"
 #include "metaview/windows/view_layout.h"
 
+#include "metaview/document/emf_data.h"
+
 #include "emf/emf_builder.h"
+#include "emf/record_types.h"
+
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -38,35 +43,78 @@ TEST(ViewLayout, DrawingRectCentresOrStartsAtTheOrigin) {
     EXPECT_EQ(metaview::ScrollRange(300, 400), 0);
 }
 
-TEST(ViewLayout, ClicksMapThroughTheBounds) {
-    const auto p = metaview::MapToBounds({200, 150}, {0, 0, 400, 300}, {10, 10, 210, 110});
-    ASSERT_TRUE(p);
-    EXPECT_EQ(p->x, 110);
-    EXPECT_EQ(p->y, 60);
-    EXPECT_FALSE(metaview::MapToBounds({1, 1}, {0, 0, 0, 300}, {10, 10, 210, 110}));
-    EXPECT_FALSE(metaview::MapToBounds({1, 1}, {0, 0, 400, 300}, {10, 10, 10, 110}));
-}
-
-emf::EnhMetaFile Boxes() {
+// World transform and page mapping in one picture, the ellipses nested in the polygon:
+// logical (x, y) lies at reference pixel ((x + 200) / 2, (y + 100) / 2).
+std::vector<std::byte> TransformedShapes() {
     emf::EmfBuilder b;
-    b.Rectangle({0, 0, 100, 100}); // record 1, area 10000
-    b.Ellipse({20, 20, 60, 60});   // record 2, area 1600
-    b.Rectangle({40, 40, 80, 80}); // record 3, area 1600, overlaps record 2
-    b.SetMapMode(1);               // no geometry
-    return *emf::EnhMetaFile::FromBytes(b.Build()).picture;
+    b.SetFrame(emf::DeviceToFrame({0, 0, 599, 499}, emf::kReferenceDevice));
+    b.SetBounds({100, 50, 500, 450});
+    b.SetMapMode(8); // MM_ANISOTROPIC
+    b.SetWindowExtEx({1000, 1000});
+    b.SetViewportExtEx({500, 500});
+    const float world[6] = {1, 0, 0, 1, 200, 100};
+    std::vector<std::byte> xform(sizeof world);
+    std::memcpy(xform.data(), world, sizeof world);
+    b.AddRecord(emf::EMR_SETWORLDTRANSFORM, xform);
+    const emf::PointS square[] = {{0, 0}, {800, 0}, {800, 800}, {0, 800}};
+    b.Polygon16(square);                   // record 5: reference pixels 100..500 x 50..450
+    b.Ellipse({100, 100, 200, 200});       // record 6: 150..200 x 100..150
+    b.Ellipse({120, 120, 180, 180});       // record 7: inside record 6
+    b.Rectangle({1000, 1000, 1010, 1010}); // record 8: off the frame, clipped away
+    return b.Build();
 }
 
-TEST(HitTest, TheSmallestContainingRecordWinsAndTheEarlierOnATie) {
-    const emf::EnhMetaFile picture = Boxes();
-    auto at = [&](int x, int y) { return metaview::SmallestRecordAt(picture, {x, y}); };
-    ASSERT_TRUE(at(90, 90));
-    EXPECT_EQ(at(90, 90)->right, 100);
-    ASSERT_TRUE(at(30, 30));
-    EXPECT_EQ(at(30, 30)->left, 20);
-    EXPECT_EQ(at(50, 50)->left, 20) << "equal areas: the earlier record";
-    EXPECT_EQ(at(70, 70)->left, 40);
-    EXPECT_EQ(at(100, 100)->right, 100) << "edges belong to the rectangle";
-    EXPECT_FALSE(at(101, 50));
+CEMFData Loaded(const std::vector<std::byte>& bytes) {
+    CEMFData data;
+    std::string error;
+    EXPECT_TRUE(data.LoadFromArchive(bytes, error)) << error;
+    return data;
+}
+
+void ExpectBox(const std::optional<QRectF>& box, QRectF expected, const char* what = "") {
+    SCOPED_TRACE(what);
+    ASSERT_TRUE(box);
+    EXPECT_NEAR(box->left(), expected.left(), 1.5);
+    EXPECT_NEAR(box->top(), expected.top(), 1.5);
+    EXPECT_NEAR(box->right(), expected.right(), 1.5);
+    EXPECT_NEAR(box->bottom(), expected.bottom(), 1.5);
+}
+
+TEST(HitTest, FindsTheSmallestDrawnRecordUnderTheMappingAndWorldTransform) {
+    const CEMFData data = Loaded(TransformedShapes());
+    const emf::RectL own{0, 0, 600, 500};
+    auto at = [&](double x, double y) { return metaview::SmallestRecordAt(data, own, {x, y}); };
+    ExpectBox(at(175, 110), {150, 100, 50, 50}, "the outer ellipse, not the polygon");
+    ExpectBox(at(175, 125), {160, 110, 30, 30}, "the inner ellipse inside it");
+    ExpectBox(at(300, 300), {100, 50, 400, 400});
+    EXPECT_FALSE(at(550, 300)) << "beside every record";
+    EXPECT_FALSE(at(599, 499)) << "the clipped-away rectangle is not there";
+    // Stretched to half the width, as the view without fixed aspect does.
+    const emf::RectL narrow{0, 0, 300, 500};
+    ExpectBox(metaview::SmallestRecordAt(data, narrow, {87.5, 125}), {80, 110, 15, 30});
+}
+
+TEST(HitTest, ARecordOutOfThePlayListIsNotThere) {
+    CEMFData data = Loaded(TransformedShapes());
+    data.SetPlayMode(PlayPlayList);
+    data.SetPlayFlag(7, false);
+    data.SetPlayFlag(6, false);
+    ExpectBox(metaview::SmallestRecordAt(data, {0, 0, 600, 500}, {175, 125}), {100, 50, 400, 400});
+    data.SetPlayFlag(3, false); // without the window extent the picture is drawn elsewhere
+    EXPECT_FALSE(metaview::SmallestRecordAt(data, {0, 0, 600, 500}, {175, 125}));
+}
+
+TEST(HitTest, TheSelectionIsOutlinedWhereTheRecordWasFound) {
+    CEMFData data = Loaded(TransformedShapes());
+    const emf::RectL drawn{10, 20, 310, 520};
+    ASSERT_TRUE(data.SelectDrawn({90, 120, 15, 30}, drawn));
+    const auto outline = data.SelectionIn(drawn);
+    ASSERT_TRUE(outline);
+    EXPECT_NEAR(outline->left, 90, 1);
+    EXPECT_NEAR(outline->top, 120, 1);
+    EXPECT_NEAR(outline->right, 105, 1);
+    EXPECT_NEAR(outline->bottom, 150, 1);
+    EXPECT_FALSE(data.SelectDrawn({0, 0, 1, 1}, {5, 5, 5, 100})) << "no drawing rectangle";
 }
 
 } // namespace
