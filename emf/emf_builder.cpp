@@ -235,27 +235,29 @@ void EmfBuilder::Polygon16(std::span<const PointS> points) {
 
 // [MS-EMF] 2.3.5.8: bounds, graphics mode, scales, then the EmrText with the string after it.
 void EmfBuilder::AddTextOut(std::uint32_t type, PointL p, Bytes text, std::uint32_t chars,
-                            std::uint32_t options) {
+                            std::uint32_t options, const RectL& rect) {
     constexpr std::uint32_t kStringOffset = 76, kGmCompatible = 1;
     std::vector<std::byte> params = PackParams(RectL{0, 0, -1, -1}, kGmCompatible, 0u, 0u, p, chars,
-                                               kStringOffset, options, RectL{0, 0, -1, -1}, 0u);
+                                               kStringOffset, options, rect, 0u);
     ByteWriter w(params);
     w.bytes(text);
     AddRecord(type, params);
     IncludeInBounds({p.x, p.y, p.x, p.y});
 }
 
-void EmfBuilder::ExtTextOutW(PointL p, std::u16string_view text, std::uint32_t options) {
+void EmfBuilder::ExtTextOutW(PointL p, std::u16string_view text, std::uint32_t options,
+                             const RectL& rect) {
     std::vector<std::byte> units;
     ByteWriter w(units);
     for (char16_t c : text)
         w.u16(c);
-    AddTextOut(EMR_EXTTEXTOUTW, p, units, std::uint32_t(text.size()), options);
+    AddTextOut(EMR_EXTTEXTOUTW, p, units, std::uint32_t(text.size()), options, rect);
 }
 
 void EmfBuilder::ExtTextOutA(PointL p, std::string_view text, std::uint32_t options) {
     const auto* first = reinterpret_cast<const std::byte*>(text.data());
-    AddTextOut(EMR_EXTTEXTOUTA, p, Bytes(first, text.size()), std::uint32_t(text.size()), options);
+    AddTextOut(EMR_EXTTEXTOUTA, p, Bytes(first, text.size()), std::uint32_t(text.size()), options,
+               RectL{0, 0, -1, -1});
 }
 
 } // namespace emf

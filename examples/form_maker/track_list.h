@@ -1,0 +1,35 @@
+#pragma once
+// The parts every form shares: title lines, a list of tracks in columns, a footer line.
+
+#include "examples/form_maker/form_canvas.h"
+
+#include <functional>
+
+namespace forms {
+
+struct TrackStyle {
+    double font = 2.5;    ///< em height, mm
+    double pitch = 3.5;   ///< line to line, mm
+    bool combined = true; ///< "#C" (title / interpreter) instead of "#N"
+    bool times = true;    ///< "#T" at the right of each line
+};
+
+/// Tracks first, first + 1, ... in columns of rows lines, filling area column by column;
+/// gap mm between columns.
+void TrackColumns(FormCanvas& canvas, const Box& area, int first, int rows, int columns,
+                  const TrackStyle& style, double gap = 4);
+
+/// Tracks in rows that narrow to fit a round label: width(y0, y1) gives the usable left
+/// and right edge of the line between y0 and y1.
+using Chord = std::function<std::pair<double, double>(double y0, double y1)>;
+void TrackLinesInChords(FormCanvas& canvas, double top, int first, int rows, const Chord& chord,
+                        const TrackStyle& style);
+
+/// "#L01" and "#L02" in two boxes, the first bold.
+void TitleLines(FormCanvas& canvas, const Box& first, double firstFont, const Box& second,
+                double secondFont, Align align = Align::Centre);
+
+/// "#X", "#D" and "#M" on one line: left, centre and right of box.
+void FooterLine(FormCanvas& canvas, const Box& box, double font);
+
+} // namespace forms
