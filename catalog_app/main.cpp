@@ -1,6 +1,7 @@
 #include "catalog_app/cli/command_line.h"
 #include "catalog_app/cli/print_label_command.h"
 #include "catalog_app/cli/search_command.h"
+#include "catalog_app/cli/sheet_command.h"
 #include "catalog_app/cli/window_screenshot.h"
 #include "catalog_app/dialogs/prompts.h"
 #include "catalog_app/exchange/csv_exchange.h"
@@ -8,6 +9,7 @@
 
 #include "common/version_info.h"
 #include "labels/form_settings.h"
+#include "labels/sheets/sheet_database.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -85,7 +87,8 @@ int RunPrintLabelCommand(int argc, char** argv, const LabelRequest& request) {
     SetIdentity();
     CFormSettings formSettings;
     formSettings.LoadFormSettings();
-    const QString error = PrintLabelCommand(request, formSettings);
+    const QString error =
+        PrintLabelCommand(request, formSettings, sheets::SheetDatabase::DefaultFolders());
     if (error.isEmpty()) return 0;
     std::fprintf(stderr, "melvara: %s\n", qPrintable(error));
     return 1;
@@ -106,6 +109,12 @@ int main(int argc, char** argv) {
         return RunPrintLabelCommand(argc, argv, request.label);
     case StartRequest::Action::Search:
         return RunSearchCommand(request.searchText, request.file, std::cout, std::cerr);
+    case StartRequest::Action::ListSheets: {
+        // The search folders come from the XDG settings, which need an application object.
+        QCoreApplication app(argc, argv);
+        return RunListSheetsCommand(request.searchText, sheets::SheetDatabase::DefaultFolders(),
+                                    std::cout, std::cerr);
+    }
     case StartRequest::Action::ExportCsv:
         return csv::RunExportCommand(request.file, request.csv, std::cerr);
     default:

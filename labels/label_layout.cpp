@@ -16,6 +16,11 @@ std::int32_t MillimetresToPixels(std::int64_t mm, std::int32_t pixelsPerInch, st
     return Clamp32(mm * pixelsPerInch * 10 / 254 - offset);
 }
 
+std::int32_t HundredthsToPixels(std::int64_t mm100, std::int32_t pixelsPerInch,
+                                std::int32_t offset) {
+    return Clamp32(mm100 * pixelsPerInch / 2540 - offset);
+}
+
 std::int32_t TrueSize(std::int32_t pixels, std::int32_t frameExtent, std::int32_t sizeMm) {
     if (sizeMm == 0) return 0;
     return Clamp32(std::int64_t(pixels) * frameExtent / sizeMm / 100);
@@ -31,6 +36,14 @@ DevicePoint StartCellOrigin(const FormMargins& m, std::int32_t startColumn, std:
     const std::int64_t y = std::int64_t(m.top) + std::int64_t(startRow - 1) * m.verticalSpacing;
     return {std::max(0, MillimetresToPixels(x, d.logPixelsX, d.physicalOffsetX)),
             std::max(0, MillimetresToPixels(y, d.logPixelsY, d.physicalOffsetY))};
+}
+
+DevicePoint FineCellOrigin(const FineSheet& s, std::int32_t column, std::int32_t row,
+                           const DeviceMetrics& d) {
+    const std::int64_t x = s.left + std::int64_t(column - 1) * s.horizontalPitch;
+    const std::int64_t y = s.top + std::int64_t(row - 1) * s.verticalPitch;
+    return {std::max(0, HundredthsToPixels(x, d.logPixelsX, d.physicalOffsetX)),
+            std::max(0, HundredthsToPixels(y, d.logPixelsY, d.physicalOffsetY))};
 }
 
 DeviceRect FormDestination(const FrameRect& f, const DeviceMetrics& d) {

@@ -37,6 +37,17 @@ struct FrameRect {
 DevicePoint StartCellOrigin(const FormMargins& margins, std::int32_t startColumn,
                             std::int32_t startRow, const DeviceMetrics& device);
 
+/// A sheet laid out finer than the stored whole millimetres: a label product's own numbers,
+/// in 0.01 mm.
+struct FineSheet {
+    std::int64_t left = 0, top = 0, horizontalPitch = 0, verticalPitch = 0;
+};
+
+/// The viewport origin of a 1-based cell of a fine sheet, by the same rules as
+/// StartCellOrigin.
+DevicePoint FineCellOrigin(const FineSheet& sheet, std::int32_t column, std::int32_t row,
+                           const DeviceMetrics& device);
+
 /// The rectangle a form is played into so it prints at its true size on each axis;
 /// empty when the device reports no size in millimetres.
 DeviceRect FormDestination(const FrameRect& frame, const DeviceMetrics& device);

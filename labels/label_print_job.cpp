@@ -1,8 +1,11 @@
 #include "labels/label_print_job.h"
 
+#include "labels/cell_overlap.h"
 #include "labels/print_form.h"
 
 #include "catalog/catalogue.h"
+#include "catalog/cp1252.h"
+#include "catalog/media_type.h"
 #include "emf/player/device_context.h"
 #include "emf/player/gdi_types.h"
 
@@ -69,7 +72,31 @@ int CLabelPrintJob::PageCount() const {
     return cells.empty() ? 0 : cells.back().page + 1;
 }
 
+QString CLabelPrintJob::CellOverlapWarning() const {
+    for (const Label& label : m_labels) {
+        if (!label.form->Header()) continue;
+        const emf::RectL& f = label.form->Header()->rclFrame;
+        const int type = label.medium->MediaType();
+        const QString name =
+            type >= 0 && std::size_t(type) < catalog::MediaTypeNames.size()
+                ? QString::fromLatin1(catalog::MediaTypeNames[std::size_t(type)].data(),
+                                      qsizetype(catalog::MediaTypeNames[std::size_t(type)].size()))
+                : QStringLiteral("label");
+        const QString message =
+            CellOverlapMessage(name, {f.left, f.top, f.right, f.bottom}, m_sheet);
+        if (!message.isEmpty()) return message;
+    }
+    return {};
+}
+
+QString CLabelPrintJob::DocumentTitle() const {
+    if (m_labels.size() != 1) return QStringLiteral("Labels");
+    return QString::fromStdString(catalog::Cp1252ToUtf8(m_labels.front().medium->Title1()));
+}
+
 bool CLabelPrintJob::Print(QPrinter& printer) {
+    printer.setDocName(DocumentTitle());
+    printer.setCreator(QStringLiteral("Melvara"));
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     {
@@ -86,7 +113,9 @@ bool CLabelPrintJob::Print(QPrinter& printer) {
 
 void CLabelPrintJob::PrintLabel(emf::DeviceContext& dc, const DeviceMetrics& device,
                                 const Label& label, const LabelCell& cell) {
-    const DevicePoint origin = StartCellOrigin(m_sheet, cell.column, cell.row, device);
+    const DevicePoint origin = m_fine && m_sheet.spacingEnabled
+                                   ? FineCellOrigin(*m_fine, cell.column, cell.row, device)
+                                   : StartCellOrigin(m_sheet, cell.column, cell.row, device);
     dc.SetViewportOrg(origin.x, origin.y);
     label.form->BindMedium(m_catalogue, label.medium);
     // A form without a header has no size: its label stays empty.

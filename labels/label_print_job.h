@@ -43,11 +43,19 @@ public:
     /// The sheet the labels are placed on; spacing disabled until set.
     void SetSheet(const FormMargins& sheet) { m_sheet = sheet; }
     const FormMargins& Sheet() const { return m_sheet; }
+    /// Places the cells at a product's own numbers instead of the sheet's whole millimetres;
+    /// columns, rows and spacing still come from the sheet.
+    void SetFineSheet(const FineSheet& fine) { m_fine = fine; }
     /// The 1-based cell of the first label.
     void SetStartCell(std::int32_t column, std::int32_t row);
 
     std::size_t LabelCount() const { return m_labels.size(); }
     int PageCount() const;
+    /// Why labels would print over each other: a form larger than a cell of the sheet;
+    /// empty when every form fits.
+    QString CellOverlapWarning() const;
+    /// The PDF's title: the medium's first title line, "Labels" for several media.
+    QString DocumentTitle() const;
 
     /// Reads the printer's metrics, binds and places each label and plays its form; false
     /// when the printer cannot be opened or written.
@@ -66,5 +74,6 @@ private:
     std::map<QString, std::unique_ptr<CPrintForm>> m_forms;
     std::vector<Label> m_labels;
     FormMargins m_sheet;
+    std::optional<FineSheet> m_fine;
     std::int32_t m_startColumn = 1, m_startRow = 1;
 };

@@ -38,6 +38,10 @@ std::vector<QCommandLineOption> LabelOptions() {
                    "(mm), columns, rows.",
                    "L,T,H,V,C,R"),
             Option("cell", "Start cell on the sheet, column and row (default 1,1).", "C,R"),
+            Option("sheet",
+                   "Label sheet product of this job, as --list-sheets names it (brand and "
+                   "part, e.g. \"Avery L6043\"); its paper unless --paper is given.",
+                   "PRODUCT"),
             Option("paper", "Paper size such as A4 or Letter (default: the locale's).", "NAME")};
 }
 
@@ -50,6 +54,7 @@ void TakeLabel(const QCommandLineParser& parser, StartRequest& request) {
     label.margins = parser.value(QStringLiteral("margins"));
     label.cell = parser.value(QStringLiteral("cell"));
     label.paper = parser.value(QStringLiteral("paper"));
+    label.sheet = parser.value(QStringLiteral("sheet"));
     if (!parser.isSet(QStringLiteral("media")) || !parser.isSet(QStringLiteral("pdf"))) {
         request.action = StartRequest::Action::Fail;
         request.message = QStringLiteral("--print-label needs --media LIST and --pdf OUT.pdf.");
@@ -105,6 +110,14 @@ std::vector<Mode> Modes(const QString& version) {
                  r.csv = out.constFirst();
              else
                  r.message = QStringLiteral("--export-csv needs the catalogue and one CSV file.");
+         }},
+        {Option("list-sheets",
+                "Print the label sheet products of gLabels' database that hold every word of "
+                "TEXT (all without), one per line: brand, part, description, label size, "
+                "columns x rows, separated by tabs."),
+         [](const QCommandLineParser& p, StartRequest& r) {
+             r.action = StartRequest::Action::ListSheets;
+             r.searchText = p.positionalArguments().join(QLatin1Char(' '));
          }},
         {Option("screenshot", "Start, grab the main window into a PNG file and end.", "OUT.png"),
          [](const QCommandLineParser& p, StartRequest& r) {

@@ -11,7 +11,8 @@ struct LabelRequest {
     QString form;    ///< --form FILE, empty for the settings' forms
     QString margins; ///< --margins L,T,H,V,C,R, empty for the settings' sheet
     QString cell;    ///< --cell C,R, empty for 1,1
-    QString paper;   ///< --paper NAME, empty for the locale's
+    QString paper;   ///< --paper NAME, empty for the locale's (or the --sheet product's)
+    QString sheet;   ///< --sheet "BRAND PART", empty for the settings' sheet
 };
 
 /// What the command line asks for.
@@ -24,11 +25,12 @@ struct StartRequest {
         Fail,
         PrintLabel,
         Screenshot,
-        ExportCsv
+        ExportCsv,
+        ListSheets
     };
     Action action = Action::Run;
     QString file;       ///< catalogue to open; empty for a new catalogue
-    QString searchText; ///< for Search: the text to look for in file
+    QString searchText; ///< for Search and ListSheets: the text to look for
     QString message;    ///< text to print for ShowHelp, ShowVersion and Fail
     QString screenshot; ///< --screenshot OUT.png
     QString csv;        ///< for ExportCsv: the file written from file
@@ -37,5 +39,6 @@ struct StartRequest {
 
 /// Parses `melvara [--help] [--version] [--search TEXT] [--screenshot OUT.png] [FILE]`,
 /// `melvara --print-label CATALOGUE --media LIST --pdf OUT.pdf ...` and
-/// `melvara --export-csv CATALOGUE OUT.csv` (arguments include the program name).
+/// `melvara --export-csv CATALOGUE OUT.csv` and `melvara --list-sheets [TEXT]` (arguments
+/// include the program name).
 StartRequest ParseCommandLine(const QStringList& arguments, const QString& version);

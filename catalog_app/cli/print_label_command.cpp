@@ -3,6 +3,7 @@
 #include "catalog_app/ui/ui_text.h"
 #include "labels/form_settings.h"
 #include "labels/label_print_job.h"
+#include "labels/sheets/sheet_database.h"
 
 #include "catalog/catalogue.h"
 #include "catalog/file/catalogue_file.h"
@@ -15,6 +16,7 @@
 #include <QPrinter>
 #include <QTemporaryFile>
 
+#include <cmath>
 #include <cstdio>
 #include <limits>
 #include <sys/stat.h>
@@ -37,6 +39,7 @@ std::optional<std::uint32_t> ParseDecimal(const QString& text, std::uint32_t max
 struct LabelPlan {
     std::vector<IndexRange> media;
     std::optional<FormMargins> sheet;
+    std::optional<FineSheet> fine; ///< a product's own numbers, finer than sheet's
     std::int32_t column = 1, row = 1;
     QPageSize paper;
 };
@@ -55,7 +58,33 @@ std::optional<QPageSize> PaperNamed(const QString& name) {
     return std::nullopt;
 }
 
-QString ReadPlan(const LabelRequest& request, LabelPlan& plan) {
+// The product's paper when it is a known size, so its cells land where the sheet has them.
+std::optional<QPageSize> ProductPaper(const sheets::SheetTemplate& s) {
+    if (s.paperWidth <= 0 || s.paperHeight <= 0) return std::nullopt;
+    return QPageSize(QSizeF(s.paperWidth, s.paperHeight), QPageSize::Millimeter, s.paper,
+                     QPageSize::FuzzyMatch);
+}
+
+QString TakeProduct(const LabelRequest& request, const QStringList& folders, LabelPlan& plan) {
+    if (!request.margins.isEmpty())
+        return QStringLiteral("--sheet and --margins both place the labels; give one of them");
+    sheets::SheetDatabase db;
+    db.Load(folders);
+    if (db.IsEmpty()) return QStringLiteral("--sheet: ") + sheets::MissingDatabaseHint();
+    const sheets::SheetTemplate* product = db.Find(request.sheet);
+    if (!product)
+        return QStringLiteral("--sheet %1: no such label sheet product (see --list-sheets)")
+            .arg(request.sheet);
+    plan.sheet = sheets::ToFormMargins(*product);
+    const auto mm100 = [](double mm) { return std::llround(mm * 100); };
+    plan.fine = FineSheet{mm100(product->left), mm100(product->top),
+                          mm100(product->horizontalPitch), mm100(product->verticalPitch)};
+    if (request.paper.isEmpty())
+        if (const auto paper = ProductPaper(*product)) plan.paper = *paper;
+    return {};
+}
+
+QString ReadPlan(const LabelRequest& request, const QStringList& folders, LabelPlan& plan) {
     const auto media = ParseMediaList(request.media);
     if (!media)
         return QStringLiteral("--media %1: expected indexes like 3,5,10-12").arg(request.media);
@@ -79,6 +108,7 @@ QString ReadPlan(const LabelRequest& request, LabelPlan& plan) {
     const auto paper = PaperNamed(request.paper);
     if (!paper) return QStringLiteral("--paper %1: unknown paper size").arg(request.paper);
     plan.paper = *paper;
+    if (!request.sheet.isEmpty()) return TakeProduct(request, folders, plan);
     return {};
 }
 
@@ -168,9 +198,10 @@ std::optional<std::vector<std::int32_t>> ParseNumbers(const QString& text, int c
     return numbers;
 }
 
-QString PrintLabelCommand(const LabelRequest& request, const CFormSettings& settings) {
+QString PrintLabelCommand(const LabelRequest& request, const CFormSettings& settings,
+                          const QStringList& sheetFolders) {
     LabelPlan plan;
-    if (QString error = ReadPlan(request, plan); !error.isEmpty()) return error;
+    if (QString error = ReadPlan(request, sheetFolders, plan); !error.isEmpty()) return error;
     CCatalogue catalogue;
     const catalog::CatalogueStatus status =
         catalog::LoadCatalogueFile(catalogue, QFile::encodeName(request.catalogue).toStdString());
@@ -189,6 +220,7 @@ QString PrintLabelCommand(const LabelRequest& request, const CFormSettings& sett
             : (type >= 0 && type < settings.TypeCount() ? settings.Margins(type) : FormMargins{});
     if (QString error = CheckCell(plan, sheet); !error.isEmpty()) return error;
     job.SetSheet(sheet);
+    if (plan.fine) job.SetFineSheet(*plan.fine);
     job.SetStartCell(plan.column, plan.row);
     return WritePdf(job, plan.paper, request.pdf);
 }

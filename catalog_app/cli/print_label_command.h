@@ -3,8 +3,10 @@
 // the same print job as the menus.
 
 #include "catalog_app/cli/command_line.h"
+#include "labels/sheets/sheet_database.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -27,4 +29,7 @@ std::optional<std::vector<std::int32_t>> ParseNumbers(const QString& text, int c
 
 /// Prints the request with the user's print settings; empty on success, else the cause in
 /// one line, and then no PDF file is left behind (an existing one stays as it was).
-QString PrintLabelCommand(const LabelRequest& request, const CFormSettings& settings);
+/// --sheet looks its product up in the template folders.
+QString
+PrintLabelCommand(const LabelRequest& request, const CFormSettings& settings,
+                  const QStringList& sheetFolders = sheets::SheetDatabase::DefaultFolders());

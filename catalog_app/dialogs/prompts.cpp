@@ -6,6 +6,7 @@
 #include "catalog_app/ui/ui_text.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 bool CDialogPrompts::RunMediaSheet(QWidget* parent, CMediaSheetValues& values) {
     CMediaSheet sheet(parent);
@@ -31,6 +32,15 @@ bool CDialogPrompts::Confirm(QWidget* parent, const QString& question) {
 
 void CDialogPrompts::Inform(QWidget* parent, const QString& message) {
     QMessageBox::warning(parent, ui::kMessageTitle, message);
+}
+
+bool CDialogPrompts::InformNoForm(QWidget* parent, const QString& message) {
+    QMessageBox box(QMessageBox::Warning, ui::kMessageTitle, message, QMessageBox::Ok, parent);
+    QPushButton* choose =
+        box.addButton(QStringLiteral("Choose a print form..."), QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    return box.clickedButton() == choose;
 }
 
 CPrompts::SaveAnswer CDialogPrompts::AskToSave(QWidget* parent, const QString& title) {

@@ -21,6 +21,12 @@ public:
     virtual bool Confirm(QWidget* parent, const QString& question) = 0;
     /// Shows a message with an OK button.
     virtual void Inform(QWidget* parent, const QString& message) = 0;
+    /// Shows the no-form message with OK and a button that leads to the form paths; true
+    /// when that button was chosen.
+    virtual bool InformNoForm(QWidget* parent, const QString& message) {
+        Inform(parent, message);
+        return false;
+    }
 
     enum class SaveAnswer { Save, Discard, Cancel };
     /// Asks whether to save the changes of the named catalogue.
@@ -35,5 +41,6 @@ public:
                         CTrackDialogValues& values) override;
     bool Confirm(QWidget* parent, const QString& question) override;
     void Inform(QWidget* parent, const QString& message) override;
+    bool InformNoForm(QWidget* parent, const QString& message) override;
     SaveAnswer AskToSave(QWidget* parent, const QString& title) override;
 };

@@ -112,7 +112,8 @@ private:
 
     void paste();
     void editInterpreterList();
-    void editSettings();
+    /// The "Settings" sheet, its "Paths" page at a media type's row (none for -1).
+    void editSettingsAt(int type);
     void showChangedCatalogue(const std::vector<CMedia*>& focus);
     void importCsv();
     void exportCsv();

@@ -4,6 +4,7 @@
 
 #include "catalog_app/frame/print_commands.h"
 #include "catalog_app/panes/media_list_view.h"
+#include "catalog_app/settings/prop_paths_page.h"
 #include "catalog_app/settings/settings_sheet.h"
 
 #include <QAction>
@@ -11,6 +12,7 @@
 void CMainFrame::SetFormSettings(CFormSettings* settings) {
     m_pFormSettings = settings;
     m_pPrint = settings ? std::make_unique<CPrintCommands>(*settings, m_Prompts) : nullptr;
+    if (m_pPrint) m_pPrint->SetOpenPaths([this](int type) { editSettingsAt(type); });
     m_Actions.filePrintSetup->setEnabled(settings != nullptr);
     m_Actions.settings->setEnabled(settings != nullptr);
     UpdateCommandUi();
@@ -38,11 +40,14 @@ void CMainFrame::connectPrintActions() {
     connect(a.filePrintSetup, &QAction::triggered, this, [this] {
         if (m_pPrint) m_pPrint->OnFilePrintSetup(this);
     });
-    connect(a.settings, &QAction::triggered, this, &CMainFrame::editSettings);
+    connect(a.settings, &QAction::triggered, this, [this] { editSettingsAt(-1); });
 }
 
-void CMainFrame::editSettings() {
+void CMainFrame::editSettingsAt(int type) {
     if (!m_pFormSettings) return;
     CSettingsSheet sheet(*m_pFormSettings, this);
+    // The "Paths" page shows the form filled with the current medium, as it will print.
+    sheet.PathsPage()->SetPreviewMedium(&m_Doc.Catalogue(), m_Doc.CurrentMedia());
+    if (type >= 0) sheet.PathsPage()->SelectType(type);
     sheet.exec();
 }

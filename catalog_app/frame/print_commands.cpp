@@ -7,6 +7,8 @@
 
 #include "catalog/media.h"
 
+#include <QLabel>
+#include <QLayout>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -34,8 +36,10 @@ CPrintCommands::PrepareJob(QWidget* parent, CCatalogue& catalogue, const CMedia*
         return nullptr;
     }
     auto job = std::make_unique<CLabelPrintJob>(m_settings, catalogue);
-    if (job->LoadForms(selected.size() > 1 ? selected : std::vector{current})) {
-        m_prompts.Inform(parent, kNoForm);
+    if (const auto problem =
+            job->LoadForms(selected.size() > 1 ? selected : std::vector{current})) {
+        if (m_prompts.InformNoForm(parent, kNoForm) && m_openPaths)
+            m_openPaths(problem->medium->MediaType());
         return nullptr;
     }
     // Every form loaded, so the current medium's type is one the settings know.
@@ -105,6 +109,12 @@ void CPrintCommands::ShowPreview(QWidget* parent, QPrinter& printer, CLabelPrint
     QPrintPreviewDialog preview(&printer, parent);
     // Its own default size shows a page too small to read a label.
     if (parent) preview.resize(parent->window()->size().expandedTo(QSize(800, 700)));
+    if (const QString warning = job.CellOverlapWarning(); !warning.isEmpty() && preview.layout()) {
+        auto* note = new QLabel(warning, &preview);
+        note->setWordWrap(true);
+        note->setObjectName(QStringLiteral("cellOverlapWarning"));
+        preview.layout()->addWidget(note);
+    }
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                      [&job](QPrinter* target) { job.Print(*target); });
     preview.exec();

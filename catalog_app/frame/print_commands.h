@@ -1,6 +1,7 @@
 #pragma once
 // Print, Print Preview and Print Setup of the main window.
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -34,6 +35,8 @@ public:
     void OnFilePrintSetup(QWidget* parent);
 
     QPrinter& Printer() { return *m_pPrinter; }
+    /// What the no-form message's button does: open the form paths at a media type.
+    void SetOpenPaths(std::function<void(int type)> open) { m_openPaths = std::move(open); }
 
 protected:
     /// Runs "Label spacing values"; false on Cancel.
@@ -54,4 +57,5 @@ private:
     CFormSettings& m_settings;
     CPrompts& m_prompts;
     std::unique_ptr<QPrinter> m_pPrinter;
+    std::function<void(int type)> m_openPaths;
 };

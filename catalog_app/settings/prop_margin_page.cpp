@@ -31,13 +31,18 @@ CPropMargin::CPropMargin(CFormSettings& settings, QWidget* parent)
                              this)),
       m_pSpacing(new QCheckBox(QStringLiteral("Enable\nspacing"), this)),
       m_pSet(MakeDisabledButton(QStringLiteral("set"), this)),
-      m_pReset(MakeDisabledButton(QStringLiteral("reset"), this)) {
+      m_pReset(MakeDisabledButton(QStringLiteral("reset"), this)),
+      m_pProduct(MakeDisabledButton(QStringLiteral("Sheet product..."), this)),
+      m_pNote(new QLabel(this)) {
     // Numbers are right-aligned: a stretched last column would push them off to the edge.
     m_pList->header()->setStretchLastSection(false);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pList);
     layout->addLayout(CreateFields());
+    m_pNote->setWordWrap(true);
+    layout->addWidget(m_pNote);
     connect(m_pList, &QTreeWidget::itemSelectionChanged, this, &CPropMargin::OnSelectionChanged);
+    connect(m_pProduct, &QPushButton::clicked, this, &CPropMargin::OnProduct);
     connect(m_pSet, &QPushButton::clicked, this, &CPropMargin::OnSet);
     connect(m_pReset, &QPushButton::clicked, this, &CPropMargin::OnReset);
 }
@@ -57,6 +62,7 @@ QLayout* CPropMargin::CreateFields() {
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(m_pSet);
     buttons->addWidget(m_pReset);
+    buttons->addWidget(m_pProduct);
     auto* row = new QHBoxLayout;
     row->addLayout(grid, 1);
     row->addWidget(m_pSpacing);
@@ -90,6 +96,8 @@ void CPropMargin::OnSelectionChanged() {
     m_nSelected = selected.isEmpty() ? -1 : m_pList->indexOfTopLevelItem(selected.first());
     m_pSet->setEnabled(m_nSelected >= 0);
     m_pReset->setEnabled(m_nSelected >= 0);
+    m_pProduct->setEnabled(m_nSelected >= 0);
+    m_pNote->setText(OverlapNote());
     if (m_nSelected < 0) return;
     const FormMargins& m = m_Margins[m_nSelected];
     const auto numbers = Numbers(m);
@@ -105,6 +113,7 @@ void CPropMargin::OnSet() {
          FieldNumber(m_Fields[3]),       FieldNumber(m_Fields[4]), FieldNumber(m_Fields[5]),
          m_pSpacing->isChecked() ? 1 : 0};
     ShowRow(m_nSelected);
+    m_pNote->setText(OverlapNote());
 }
 
 void CPropMargin::OnReset() {

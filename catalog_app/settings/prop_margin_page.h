@@ -7,7 +7,13 @@
 #include <array>
 #include <vector>
 
+namespace sheets {
+class SheetDatabase;
+struct SheetTemplate;
+} // namespace sheets
+
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -29,6 +35,15 @@ public:
     QCheckBox* SpacingBox() const { return m_pSpacing; }
     QPushButton* SetButton() const { return m_pSet; }
     QPushButton* ResetButton() const { return m_pReset; }
+    QPushButton* ProductButton() const { return m_pProduct; }
+    /// What the page says about the selected type: a chosen product's rounding, a form
+    /// larger than one cell.
+    QLabel* NoteLabel() const { return m_pNote; }
+
+    /// The products "Sheet product..." lists (tests give their own; else gLabels' folders).
+    void SetProductDatabase(const sheets::SheetDatabase* db) { m_pProducts = db; }
+    /// Takes a product's layout for the selected type, as "set" takes the fields.
+    void ApplyProduct(const sheets::SheetTemplate& product);
 
 protected:
     void OnInitDialog() override;
@@ -38,6 +53,9 @@ private:
     void OnSelectionChanged();
     void OnSet();
     void ShowRow(int type);
+    void OnProduct();
+    const sheets::SheetDatabase& Products() const;
+    QString OverlapNote() const;
 
     CFormSettings& m_Settings;
     QTreeWidget* m_pList;
@@ -45,6 +63,9 @@ private:
     QCheckBox* m_pSpacing;
     QPushButton* m_pSet;
     QPushButton* m_pReset;
+    QPushButton* m_pProduct;
+    QLabel* m_pNote;
+    const sheets::SheetDatabase* m_pProducts = nullptr;
     std::vector<FormMargins> m_Margins; ///< the working copy, one record per type
     int m_nSelected = -1;
 };

@@ -1,5 +1,7 @@
 #include "catalog_app/settings/prop_paths_page.h"
 
+#include "catalog_app/settings/form_chooser_dialog.h"
+#include "catalog_app/settings/form_preview.h"
 #include "catalog_app/ui/ui_text.h"
 #include "labels/form_settings.h"
 
@@ -17,20 +19,50 @@ CPropPath::CPropPath(CFormSettings& settings, QWidget* parent)
       m_pList(MakeReportList({QStringLiteral("Name"), QStringLiteral("Path")}, this)),
       m_pPath(new QLineEdit(this)), m_pBrowse(new QPushButton(QStringLiteral("Browse"), this)),
       m_pSet(MakeDisabledButton(QStringLiteral("set"), this)),
-      m_pDelete(MakeDisabledButton(QStringLiteral("delete"), this)) {
+      m_pDelete(MakeDisabledButton(QStringLiteral("delete"), this)),
+      m_pInstalled(new QPushButton(QStringLiteral("Installed forms..."), this)),
+      m_pPreview(new CFormPreview(settings, this)) {
+    auto* upper = new QHBoxLayout;
+    upper->addWidget(m_pList, 1);
+    upper->addWidget(m_pPreview, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(upper, 1);
+    layout->addWidget(m_pPath);
+    layout->addLayout(CreateButtons());
+    connect(m_pList, &QTreeWidget::itemSelectionChanged, this, &CPropPath::OnSelectionChanged);
+    // The preview follows the field: a row's path, a browsed or an installed form.
+    connect(m_pPath, &QLineEdit::textChanged, m_pPreview, &CFormPreview::ShowForm);
+}
+
+QLayout* CPropPath::CreateButtons() {
+    m_pInstalled->setToolTip(
+        QStringLiteral("Choose one of the print forms that come with Melvara"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_pBrowse);
+    buttons->addWidget(m_pInstalled);
     buttons->addStretch();
     buttons->addWidget(m_pSet);
     buttons->addWidget(m_pDelete);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_pList);
-    layout->addWidget(m_pPath);
-    layout->addLayout(buttons);
-    connect(m_pList, &QTreeWidget::itemSelectionChanged, this, &CPropPath::OnSelectionChanged);
     connect(m_pBrowse, &QPushButton::clicked, this, &CPropPath::OnBrowse);
+    connect(m_pInstalled, &QPushButton::clicked, this, &CPropPath::OnInstalled);
     connect(m_pSet, &QPushButton::clicked, this, &CPropPath::OnSet);
     connect(m_pDelete, &QPushButton::clicked, this, &CPropPath::OnDelete);
+    return buttons;
+}
+
+void CPropPath::SetPreviewMedium(CCatalogue* catalogue, const CMedia* medium) {
+    m_pPreview->SetMedium(catalogue, medium);
+}
+
+void CPropPath::SelectType(int type) {
+    if (QTreeWidgetItem* item = m_pList->topLevelItem(type)) m_pList->setCurrentItem(item);
+}
+
+void CPropPath::OnInstalled() {
+    CFormChooserDialog dialog(InstalledForms(), m_nSelected, m_Settings, this);
+    // As with Browse, only the field takes the path.
+    if (dialog.exec() == QDialog::Accepted && !dialog.SelectedPath().isEmpty())
+        m_pPath->setText(dialog.SelectedPath());
 }
 
 void CPropPath::OnInitDialog() {

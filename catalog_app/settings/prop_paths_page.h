@@ -2,7 +2,10 @@
 
 #include "catalog_app/settings/settings_page.h"
 
+class CCatalogue;
+class CFormPreview;
 class CFormSettings;
+class CMedia;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -20,6 +23,13 @@ public:
     QLineEdit* PathEdit() const { return m_pPath; }
     QPushButton* SetButton() const { return m_pSet; }
     QPushButton* DeleteButton() const { return m_pDelete; }
+    QPushButton* InstalledButton() const { return m_pInstalled; }
+    CFormPreview* Preview() const { return m_pPreview; }
+
+    /// The medium the preview fills the form with (the current one), none for placeholders.
+    void SetPreviewMedium(CCatalogue* catalogue, const CMedia* medium);
+    /// Selects the row of a media type, as a click on it would.
+    void SelectType(int type);
 
 protected:
     void OnInitDialog() override;
@@ -29,6 +39,8 @@ private:
     void OnBrowse();
     void OnSet();
     void OnDelete();
+    void OnInstalled();
+    QLayout* CreateButtons();
 
     CFormSettings& m_Settings;
     QTreeWidget* m_pList;
@@ -36,6 +48,8 @@ private:
     QPushButton* m_pBrowse;
     QPushButton* m_pSet;
     QPushButton* m_pDelete;
+    QPushButton* m_pInstalled;
+    CFormPreview* m_pPreview;
     int m_nSelected = -1;
     QString m_SelectedPath;
 };
