@@ -209,3 +209,25 @@ TEST(LabelSpacingDlg, RangesFollowTheSheetAndOkChecksZeroToHundred) {
 }
 
 } // namespace
+
+// The no-form message's button leads to the form paths at the medium's type; OK alone
+// leads nowhere.
+TEST_F(PrintCommandsTest, TheNoFormMessageLeadsToThePathsOfItsType) {
+    class CChoosingPrompts : public CRecordingPrompts {
+    public:
+        bool choose = true;
+        bool InformNoForm(QWidget* parent, const QString& message) override {
+            Inform(parent, message);
+            return choose;
+        }
+    } choosing;
+    CTestPrintCommands commands2(fx.Settings(), choosing);
+    std::vector<int> opened;
+    commands2.SetOpenPaths([&opened](int type) { opened.push_back(type); });
+    const CMedia* tape = catalogue.Media().AddMedia("Tape", "", 1, 0, {});
+    commands2.OnFilePrint(nullptr, catalogue, tape, {tape});
+    choosing.choose = false;
+    commands2.OnFilePrintPreview(nullptr, catalogue, tape, {tape});
+    EXPECT_EQ(opened, std::vector<int>{1});
+    EXPECT_EQ(choosing.messages, (QStringList{kNoForm, kNoForm}));
+}
