@@ -22,6 +22,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KORVEL_WEB_URL})
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-wayland")
+# gLabels' product database: label sheets chosen by brand and part number instead of measured.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "glabels-data")
 # dpkg runs the triggers of the desktop, MIME and icon caches; no maintainer scripts needed.
 
 # What Debian's policy wants in every package's documentation folder.

@@ -29,6 +29,7 @@ CSheetProductDialog::CSheetProductDialog(const sheets::SheetDatabase& db, QWidge
                                                        QHeaderView::Stretch);
     m_pTable->setColumnWidth(CSheetProductsModel::Brand, 90);
     m_pTable->setColumnWidth(CSheetProductsModel::Part, 110);
+    m_pTable->setColumnWidth(CSheetProductsModel::LabelSize, 120);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
     ok->setEnabled(false);

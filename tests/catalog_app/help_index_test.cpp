@@ -38,7 +38,7 @@ TEST(HelpIndex, MissingPagesDoNothingAndAreNotLookedForAgain) {
 TEST(HelpIndex, ShippedPagesAreComplete) {
     const QDir pages(QStringLiteral(KORVEL_TEST_DATA_DIR "/../../resources/help"));
     for (const char* page : {"index.htm", "catalogue.htm", "print_forms.htm", "label_sheets.htm",
-                             "undo_and_exchange.htm"}) {
+                             "ready_forms.htm", "undo_and_exchange.htm"}) {
         QFile file(pages.filePath(QString::fromLatin1(page)));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page;
         const QString text = QString::fromUtf8(file.readAll());

@@ -45,6 +45,10 @@ TEST_F(InstallTree, ProgramsAndTheHelpPagesTheyLookFor) {
     const QDir bin(Path(KORVEL_BINDIR));
     EXPECT_TRUE(QFileInfo(bin.filePath(KORVEL_HELP_FROM_BIN "/index.htm")).isFile());
     EXPECT_FALSE(QString(KORVEL_HELP_FROM_BIN).startsWith('/'));
+    // And its print forms, one or more for each media type.
+    const QDir forms(bin.filePath(KORVEL_FORMS_FROM_BIN));
+    for (const char* prefix : {"cd_", "mc_", "md_", "dvd_", "lp_", "mp3_", "plain_"})
+        EXPECT_FALSE(forms.entryList({QString::fromLatin1(prefix) + "*.emf"}).isEmpty()) << prefix;
 }
 
 TEST_F(InstallTree, IconsInEverySizeOfTheHicolorTheme) {
