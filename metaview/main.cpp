@@ -7,11 +7,13 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFont>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -91,10 +93,20 @@ int main(int argc, char* argv[]) {
     if (metaview::WantsWindows(args))
         return RunViewer(argc, argv, metaview::ParseViewerStart(args));
     if (!args.empty() && args[0] == "--render") {
-        // Drawing text needs the font database; no display is needed for it.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        // A render draws into images and files only: the least platform there is, with the
+        // font database it needs for text, opened only when a text is drawn. A session's
+        // display platform would cost a file manager's thumbnailer a connection per picture.
+        qputenv("QT_QPA_PLATFORM", "minimal:enable_fonts");
         QGuiApplication app(argc, argv);
-        return metaview::RunCommandLine(args, std::cout, std::cerr);
+        // Every painter starts with the application's font; left unset, finding it read the
+        // whole font configuration even for pictures without a text. The player sets its
+        // own fonts, so this one is never drawn with.
+        QGuiApplication::setFont(QFont(QStringLiteral("Liberation Sans")));
+        const int result = metaview::RunCommandLine(args, std::cout, std::cerr);
+        // The output is complete: tearing down fonts and plugins would only delay the caller.
+        std::cout.flush();
+        std::cerr.flush();
+        std::_Exit(result);
     }
     return metaview::RunCommandLine(args, std::cout, std::cerr);
 }

@@ -25,11 +25,12 @@ protected:
     }
     std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
     // Runs the program with no display at all, as a script on a server would.
-    int Run(const QStringList& args) {
+    int Run(const QStringList& args, const QString& platform = {}) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("DISPLAY");
         env.remove("QT_QPA_PLATFORM");
+        if (!platform.isEmpty()) env.insert("QT_QPA_PLATFORM", platform);
         p.setProcessEnvironment(env);
         p.start(KELVANE_EXE, args);
         p.waitForFinished(30000);
@@ -49,6 +50,19 @@ TEST_F(RenderCommand, WritesPngAtTheAskedWidth) {
     ASSERT_EQ(image.width(), 300);
     EXPECT_NEAR(image.height(), 150, 2); // the frame's aspect
     EXPECT_EQ(image.pixelColor(150, 75), QColor(Qt::red));
+}
+
+// A file manager's session may name its display platform; a render needs none, and one
+// without its display used to refuse to start.
+TEST_F(RenderCommand, ASessionsDisplayPlatformIsNotUsed) {
+    ASSERT_EQ(
+        Run({"--render", dir.filePath("red.emf"), "--png", dir.filePath("out.png"), "--size", "64"},
+            "xcb"),
+        0)
+        << stderrText;
+    const QImage image(dir.filePath("out.png"));
+    EXPECT_EQ(image.size(), QSize(64, 32));
+    EXPECT_EQ(image.pixelColor(32, 16), QColor(Qt::red));
 }
 
 TEST_F(RenderCommand, WritesBmpThroughTheBitmapWriter) {
