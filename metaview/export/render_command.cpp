@@ -3,8 +3,8 @@
 #include "metaview/document/archive.h"
 #include "metaview/document/emf_doc.h"
 #include "metaview/export/picture_export.h"
+#include "metaview/export/png_file.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -114,11 +114,9 @@ private:
     std::thread m_thread;
 };
 
-QByteArray EncodePng(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG") ? bytes : QByteArray();
-}
+// zlib's fastest level: pictures of flat colour come out about a tenth larger than at
+// its default, in half the time, which is what a thumbnailer run once per picture waits for.
+constexpr int kPngLevel = 1;
 
 QByteArray EncodeBmp(const QImage& image) {
     std::vector<std::byte> rows;
@@ -137,7 +135,7 @@ QByteArray Draw(const emf::EnhMetaFile& picture, const RenderOptions& o, emf::Pl
         RasterSize(PictureSizeMm(picture.Header()), o.width > 0 ? o.width : kDefaultWidth, o.size);
     const QImage image = PictureToImage(picture, size, &notes);
     if (image.isNull()) return {};
-    return o.format == Format::Png ? EncodePng(image) : EncodeBmp(image);
+    return o.format == Format::Png ? EncodePngFile(image, kPngLevel) : EncodeBmp(image);
 }
 
 bool WriteFile(const std::string& path, const QByteArray& bytes, std::string& error) {
