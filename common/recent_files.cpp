@@ -53,6 +53,25 @@ void CRecentFileList::Remove(const QString& path) {
     m_files.removeAll(Normalised(path));
 }
 
+void CRecentFileList::Refresh(QSettings& settings) {
+    settings.sync();
+    Read(settings);
+}
+
+void CRecentFileList::AddAndStore(QSettings& settings, const QString& path) {
+    Refresh(settings);
+    Add(path);
+    Write(settings);
+    settings.sync();
+}
+
+void CRecentFileList::RemoveAndStore(QSettings& settings, const QString& path) {
+    Refresh(settings);
+    Remove(path);
+    Write(settings);
+    settings.sync();
+}
+
 void CRecentFileList::ShowIn(const QList<QAction*>& entries, QAction* placeholder) const {
     for (int i = 0; i < entries.size(); ++i) {
         QAction* action = entries[i];

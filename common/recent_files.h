@@ -20,6 +20,12 @@ public:
     void Add(const QString& path);
     /// Drops the entry (a file that could not be opened any more).
     void Remove(const QString& path);
+    /// Add and Remove on the stored list as it is now, then stored: another run of the
+    /// program may have added files since this one read it, and those stay.
+    void AddAndStore(QSettings& settings, const QString& path);
+    void RemoveAndStore(QSettings& settings, const QString& path);
+    /// Takes over the stored list as other runs left it.
+    void Refresh(QSettings& settings);
     const QStringList& Files() const { return m_files; }
     /// Shows the list in a menu's entries: "&1 name" with the path as data and prompt,
     /// entries beyond the list hidden, the placeholder shown only while the list is empty.

@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -111,41 +112,89 @@ void CFormSettings::LoadFormSettings() {
     m_paths.assign(names.size(), std::nullopt);
     m_margins.assign(names.size(), FormMargins{});
     m_lengths.assign(names.size(), TextLengths::Defaults());
-    for (int i = 0; i < names.size(); ++i) {
-        const auto t = static_cast<std::size_t>(i);
-        const QString path = Store().value(Key(kPathsSection, names[i])).toString();
-        if (!path.isEmpty()) m_paths[t] = path;
-
-        std::array<std::byte, kFormMarginsBytes> margins;
-        if (GetProfileBinary(kMarginsSection, names[i], margins.data(), margins.size()))
-            m_margins[t] = FormMarginsFromBytes(margins);
-
-        std::array<std::byte, kTextLengthsBytes> lengths;
-        if (GetProfileBinary(kLengthsSection, names[i], lengths.data(), lengths.size()))
-            m_lengths[t] = TextLengthsFromBytes(lengths);
-    }
+    m_changed.assign(names.size(), 0);
+    for (int i = 0; i < names.size(); ++i)
+        ReadType(i, names[i]);
     m_loaded = true;
+}
+
+// Reads the type's values that have no change of this run waiting to be written.
+void CFormSettings::ReadType(int type, const QString& name) {
+    const auto t = static_cast<std::size_t>(type);
+    const std::uint8_t changed = m_changed[t];
+    if (!(changed & PathChanged)) {
+        const QString path = Store().value(Key(kPathsSection, name)).toString();
+        m_paths[t] = path.isEmpty() ? std::nullopt : std::optional(path);
+    }
+    if (!(changed & MarginsChanged)) {
+        std::array<std::byte, kFormMarginsBytes> margins;
+        m_margins[t] = GetProfileBinary(kMarginsSection, name, margins.data(), margins.size())
+                           ? FormMarginsFromBytes(margins)
+                           : FormMargins{};
+    }
+    if (!(changed & LengthsChanged)) {
+        std::array<std::byte, kTextLengthsBytes> lengths;
+        m_lengths[t] = GetProfileBinary(kLengthsSection, name, lengths.data(), lengths.size())
+                           ? TextLengthsFromBytes(lengths)
+                           : TextLengths::Defaults();
+    }
+}
+
+void CFormSettings::RefreshFormSettings() {
+    if (!m_loaded) return;
+    // Another run writes the same store; sync() takes over what it wrote.
+    Store().sync();
+    const QStringList names = MediaTypeValueNames();
+    for (int i = 0; i < names.size() && i < TypeCount(); ++i)
+        ReadType(i, names[i]);
+}
+
+void CFormSettings::WriteType(int type, const QString& name) {
+    const auto t = static_cast<std::size_t>(type);
+    const std::uint8_t changed = m_changed[t];
+    if (changed & PathChanged) {
+        if (m_paths[t])
+            Store().setValue(Key(kPathsSection, name), *m_paths[t]);
+        else
+            Store().remove(Key(kPathsSection, name));
+    }
+    if (changed & MarginsChanged) {
+        const auto margins = ToBytes(m_margins[t]);
+        WriteProfileBinary(kMarginsSection, name, margins.data(), margins.size());
+    }
+    if (changed & LengthsChanged) {
+        const auto lengths = ToBytes(m_lengths[t]);
+        WriteProfileBinary(kLengthsSection, name, lengths.data(), lengths.size());
+    }
+    m_changed[t] = 0;
+}
+
+void CFormSettings::WriteChangedSettings() {
+    if (!m_loaded || !HasUnwrittenChanges()) return;
+    const QStringList names = MediaTypeValueNames();
+    for (int i = 0; i < names.size() && i < TypeCount(); ++i)
+        WriteType(i, names[i]);
+    // sync() merges: only the keys set here replace what the file holds now.
+    Store().sync();
+}
+
+bool CFormSettings::HasUnwrittenChanges() const {
+    return std::ranges::any_of(m_changed, [](std::uint8_t c) { return c != 0; });
 }
 
 void CFormSettings::SaveFormSettings() {
     if (!m_loaded) return;
-    const QStringList names = MediaTypeValueNames();
-    for (int i = 0; i < names.size() && i < TypeCount(); ++i) {
-        const auto t = static_cast<std::size_t>(i);
-        if (m_paths[t])
-            Store().setValue(Key(kPathsSection, names[i]), *m_paths[t]);
-        else
-            Store().remove(Key(kPathsSection, names[i]));
-        const auto margins = ToBytes(m_margins[t]);
-        WriteProfileBinary(kMarginsSection, names[i], margins.data(), margins.size());
-        const auto lengths = ToBytes(m_lengths[t]);
-        WriteProfileBinary(kLengthsSection, names[i], lengths.data(), lengths.size());
-    }
+    WriteChangedSettings();
     m_paths.clear();
     m_margins.clear();
     m_lengths.clear();
+    m_changed.clear();
     m_loaded = false;
+    WriteVersionStamp();
+    Store().sync();
+}
 
+void CFormSettings::WriteVersionStamp() {
     CFileVersionInfo version;
     version.Load();
     Store().setValue(Key(kSettingsSection, QStringLiteral("VersionLS")),
@@ -156,7 +205,6 @@ void CFormSettings::SaveFormSettings() {
                      version.GetProductVersionLS());
     Store().setValue(Key(kSettingsSection, QStringLiteral("ProductMS")),
                      version.GetProductVersionMS());
-    Store().sync();
 }
 
 std::optional<QString> CFormSettings::FormPath(int type) const {
@@ -165,15 +213,24 @@ std::optional<QString> CFormSettings::FormPath(int type) const {
 
 void CFormSettings::SetFormPath(int type, std::optional<QString> path) {
     if (path && path->isEmpty()) path.reset();
-    m_paths.at(static_cast<std::size_t>(type)) = std::move(path);
+    const auto t = static_cast<std::size_t>(type);
+    if (m_paths.at(t) == path) return;
+    m_paths[t] = std::move(path);
+    m_changed[t] |= PathChanged;
 }
 
 void CFormSettings::ReplaceMargins(const std::vector<FormMargins>& table) {
-    if (table.size() == m_margins.size()) m_margins = table;
+    if (table.size() != m_margins.size()) return;
+    for (std::size_t t = 0; t < table.size(); ++t)
+        if (table[t] != m_margins[t]) m_changed[t] |= MarginsChanged;
+    m_margins = table;
 }
 
 void CFormSettings::ReplaceLengths(const std::vector<TextLengths>& table) {
-    if (table.size() == m_lengths.size()) m_lengths = table;
+    if (table.size() != m_lengths.size()) return;
+    for (std::size_t t = 0; t < table.size(); ++t)
+        if (table[t] != m_lengths[t]) m_changed[t] |= LengthsChanged;
+    m_lengths = table;
 }
 
 bool CFormSettings::GetProfileBinary(const QString& section, const QString& name, std::byte* buffer,

@@ -71,8 +71,17 @@ public:
 
     /// Fills the three tables from the store; absent or malformed values give the defaults.
     void LoadFormSettings();
-    /// Writes the tables and the version stamp; does nothing when never loaded.
+    /// At exit: writes what this run changed and has not written yet, and the version stamp;
+    /// does nothing when never loaded. Values other runs wrote meanwhile stay.
     void SaveFormSettings();
+    /// Writes each value changed since it was last read or written, one value at a time (a
+    /// type's form path, margins record or text-lengths record), so that other runs of the
+    /// program sharing the store keep theirs.
+    void WriteChangedSettings();
+    /// Takes over what other runs wrote since; values changed here and not written stay.
+    void RefreshFormSettings();
+    /// Whether a value changed in memory and is not in the store yet.
+    bool HasUnwrittenChanges() const;
 
     int TypeCount() const { return static_cast<int>(m_paths.size()); }
     std::optional<QString> FormPath(int type) const;
@@ -92,7 +101,12 @@ public:
                             std::size_t size);
 
 private:
+    // Which of a type's values changed since they were read or written.
+    enum Changed : std::uint8_t { PathChanged = 1, MarginsChanged = 2, LengthsChanged = 4 };
     QSettings& Store() const;
+    void ReadType(int type, const QString& name);
+    void WriteType(int type, const QString& name);
+    void WriteVersionStamp();
 
     QSettings* m_settings;
     bool m_ownsSettings;
@@ -100,4 +114,5 @@ private:
     std::vector<std::optional<QString>> m_paths;
     std::vector<FormMargins> m_margins;
     std::vector<TextLengths> m_lengths;
+    std::vector<std::uint8_t> m_changed;
 };

@@ -70,6 +70,33 @@ std::string TrackLine(const TrackClip& clip) {
            std::string(UpToZero(clip.interpreter)) + '\n';
 }
 
+template <class Clip, class Encode>
+std::vector<std::byte> EncodeList(const std::vector<Clip>& clips, Encode encode) {
+    BlockWriter out;
+    for (const Clip& clip : clips) {
+        const std::vector<std::byte> item = encode(clip);
+        out.U32(static_cast<std::uint32_t>(item.size()));
+        out.Bytes({reinterpret_cast<const char*>(item.data()), item.size()});
+    }
+    return out.Take();
+}
+
+template <class Clip, class Decode>
+std::optional<std::vector<Clip>> DecodeList(std::span<const std::byte> block, Decode decode) {
+    ByteReader in(block);
+    std::vector<Clip> clips;
+    std::uint32_t size = 0;
+    while (in.Remaining() >= 4 && in.U32(size) && size != 0) {
+        std::string_view item;
+        if (!in.Bytes(size, item)) return std::nullopt;
+        auto clip = decode(std::as_bytes(std::span<const char>(item.data(), item.size())));
+        if (!clip) return std::nullopt;
+        clips.push_back(std::move(*clip));
+    }
+    if (clips.empty()) return std::nullopt;
+    return clips;
+}
+
 } // namespace
 
 TrackClip TrackClipOf(const CTrack& track, const CInterpreterList& interpreters) {
@@ -143,6 +170,22 @@ std::optional<MediaClip> DecodeMediaClip(std::span<const std::byte> block) {
     for (TrackClip& track : clip.tracks)
         if (!ReadTrack(in, track)) return std::nullopt;
     return clip;
+}
+
+std::vector<std::byte> EncodeMediaClipList(const std::vector<MediaClip>& clips) {
+    return EncodeList(clips, EncodeMediaClip);
+}
+
+std::vector<std::byte> EncodeTrackClipList(const std::vector<TrackClip>& clips) {
+    return EncodeList(clips, EncodeTrackClip);
+}
+
+std::optional<std::vector<MediaClip>> DecodeMediaClipList(std::span<const std::byte> block) {
+    return DecodeList<MediaClip>(block, DecodeMediaClip);
+}
+
+std::optional<std::vector<TrackClip>> DecodeTrackClipList(std::span<const std::byte> block) {
+    return DecodeList<TrackClip>(block, DecodeTrackClip);
 }
 
 std::string TrackClipText(const TrackClip& clip) {

@@ -58,6 +58,15 @@ std::vector<std::byte> EncodeMediaClip(const MediaClip& clip);
 std::optional<TrackClip> DecodeTrackClip(std::span<const std::byte> block);
 std::optional<MediaClip> DecodeMediaClip(std::span<const std::byte> block);
 
+/// The list blocks that carry several media or tracks: each item's own block preceded by its
+/// size, a 32-bit number, one after another.
+std::vector<std::byte> EncodeMediaClipList(const std::vector<MediaClip>& clips);
+std::vector<std::byte> EncodeTrackClipList(const std::vector<TrackClip>& clips);
+/// nullopt when an item's size runs past the block or an item cannot be read, or when the
+/// list holds no item. A size of 0 ends the list (a clipboard may pad a block with zeros).
+std::optional<std::vector<MediaClip>> DecodeMediaClipList(std::span<const std::byte> block);
+std::optional<std::vector<TrackClip>> DecodeTrackClipList(std::span<const std::byte> block);
+
 /// The plain-text companions in Windows-1252, lines ending in a line feed, without the
 /// terminating zero: "%06d\t%s\t%s\n" for a track; for a medium its own line (total as
 /// stored, both titles, local creation time, type number) followed by its tracks' lines.

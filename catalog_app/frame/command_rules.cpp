@@ -7,7 +7,8 @@ bool MediaPaneRule(Command command, const CommandState& s) {
     case Command::InsertMedia:
         return true;
     case Command::Paste:
-        return s.hasCurrentMedium && s.clipboardHasMedia;
+        // A new, empty catalogue can receive media too.
+        return s.clipboardHasMedia;
     case Command::InsertTrack:
     case Command::DeleteTrack:
     case Command::EditTrack:

@@ -80,7 +80,7 @@ CFrameActions::CFrameActions(QObject* p)
       interpreterEditList(MakeAction(p, "Edit List", "Edit the list of interpreters\nEdit List")),
       interpreterClearUnused(
           MakeAction(p, "Clear unused", "Clears unused interpreters from the list\nClear unused")),
-      settings(MakeAction(p, "Settings", "Change program settings\nSettings")),
+      settings(MakeAction(p, "&Settings", "Change program settings\nSettings")),
       viewToolbar(MakeToggle(p, "&Toolbar", "Show or hide the toolbar\nToggle ToolBar")),
       viewStatusBar(MakeToggle(p, "&Status Bar", "Show or hide the status bar\nToggle StatusBar")),
       viewSplit(MakeAction(p, "S&plit", "Split the active window into panes\nSplit")),

@@ -161,8 +161,8 @@ void CMainFrame::readSettings() {
 }
 
 void CMainFrame::writeSettings() {
+    // The recent file list is stored whenever it changes, merged with other windows' files.
     QSettings settings;
-    m_Recent.Write(settings);
     settings.setValue(QStringLiteral("Window/Geometry"), saveGeometry());
 }
 

@@ -107,6 +107,7 @@ private:
     void informCutShort();
     void rememberFile(const QString& path);
     void updateRecentFileActions();
+    void refreshRecentFiles();
     QString documentTitle() const;
     void updateTitle();
 

@@ -24,6 +24,8 @@ void CMainFrame::createFileMenu() {
     m_pFileMenu->addActions(a.recentFiles);
     m_pFileMenu->addSeparator();
     m_pFileMenu->addAction(a.fileExit);
+    // Another window may have opened files since.
+    connect(m_pFileMenu, &QMenu::aboutToShow, this, &CMainFrame::refreshRecentFiles);
 }
 
 void CMainFrame::createEditMenu() {
@@ -35,15 +37,15 @@ void CMainFrame::createEditMenu() {
 
 void CMainFrame::createCatalogueMenus() {
     const CFrameActions& a = m_Actions;
-    m_pMediaMenu = menuBar()->addMenu(QStringLiteral("Media"));
+    m_pMediaMenu = menuBar()->addMenu(QStringLiteral("&Media"));
     m_pMediaMenu->addActions({a.mediaInsert, a.mediaDelete, a.mediaEdit, a.mediaImportAudio});
     m_pMediaMenu->addSeparator();
     m_pMediaMenu->addAction(a.mediaRefresh);
-    m_pTrackMenu = menuBar()->addMenu(QStringLiteral("Track"));
+    m_pTrackMenu = menuBar()->addMenu(QStringLiteral("&Track"));
     m_pTrackMenu->addActions({a.trackAppend, a.trackInsert, a.trackDelete, a.trackEdit});
     m_pTrackMenu->addSeparator();
     m_pTrackMenu->addActions({a.reorderUp, a.reorderDown});
-    QMenu* interpreter = menuBar()->addMenu(QStringLiteral("Interpreter"));
+    QMenu* interpreter = menuBar()->addMenu(QStringLiteral("&Interpreter"));
     interpreter->addActions({a.interpreterEditList, a.interpreterClearUnused});
     menuBar()->addAction(a.settings);
     m_pMediaView->SetContextMenu(m_pMediaMenu);

@@ -90,7 +90,8 @@ void CMainFrame::openRecentFile() {
     const QString path = action->data().toString();
     if (!OpenCatalogue(path) && !QFileInfo::exists(path)) {
         // A file that has gone away leaves the list.
-        m_Recent.Remove(path);
+        QSettings settings;
+        m_Recent.RemoveAndStore(settings, path);
         updateRecentFileActions();
     }
 }
@@ -108,9 +109,14 @@ bool CMainFrame::maybeSave() {
 }
 
 void CMainFrame::rememberFile(const QString& path) {
-    m_Recent.Add(path);
     QSettings settings;
-    m_Recent.Write(settings);
+    m_Recent.AddAndStore(settings, path);
+    updateRecentFileActions();
+}
+
+void CMainFrame::refreshRecentFiles() {
+    QSettings settings;
+    m_Recent.Refresh(settings);
     updateRecentFileActions();
 }
 

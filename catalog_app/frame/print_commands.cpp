@@ -35,6 +35,8 @@ CPrintCommands::PrepareJob(QWidget* parent, CCatalogue& catalogue, const CMedia*
         m_prompts.Inform(parent, kNoForm);
         return nullptr;
     }
+    // A form or margins set in another window count from its next job on.
+    m_settings.RefreshFormSettings();
     auto job = std::make_unique<CLabelPrintJob>(m_settings, catalogue);
     if (const auto problem =
             job->LoadForms(selected.size() > 1 ? selected : std::vector{current})) {
@@ -60,6 +62,7 @@ bool CPrintCommands::TakeStartCell(QWidget* parent, int type, CLabelPrintJob& jo
             std::vector<FormMargins> table = m_settings.CopyMargins();
             table[type].spacingEnabled = 0;
             m_settings.ReplaceMargins(table);
+            m_settings.WriteChangedSettings();
         }
     }
     job.SetSheet(sheet);

@@ -146,37 +146,66 @@ void CMELVARAView::ShowAddedMedium(CMedia* media, std::unique_ptr<catalog::Catal
     emit StateChanged();
 }
 
-void CMELVARAView::OnCopy() {
-    const CMedia* media = m_Doc.CurrentMedia();
-    if (!media || m_Doc.CurrentRow() == -1) return;
-    clipboard::PutMedia(catalog::MediaClipOf(*media, m_Doc.Catalogue().Interpreters()));
+std::vector<CMedia*> CMELVARAView::SelectedMedia() const {
+    std::vector<CMedia*> media;
+    for (int row : SelectedRows())
+        media.push_back(m_Model.MediaAt(row));
+    return media;
+}
+
+std::vector<CMedia*> CMELVARAView::OnCopy() {
+    const CMedia* current = m_Doc.CurrentMedia();
+    if (!current || m_Doc.CurrentRow() == -1) return {};
+    std::vector<CMedia*> media = SelectedMedia();
+    std::vector<catalog::MediaClip> clips;
+    std::size_t currentAt = 0;
+    for (const CMedia* medium : media) {
+        if (medium == current) currentAt = clips.size();
+        clips.push_back(catalog::MediaClipOf(*medium, m_Doc.Catalogue().Interpreters()));
+    }
+    if (clips.empty()) {
+        // The current medium is always among the selected rows; this is only a safe net.
+        media = {m_Doc.CurrentMedia()};
+        clips.push_back(catalog::MediaClipOf(*current, m_Doc.Catalogue().Interpreters()));
+    }
+    clipboard::PutMedia(clips, currentAt);
+    return media;
 }
 
 void CMELVARAView::OnCut() {
-    if (m_Doc.CurrentRow() == -1) return;
-    OnCopy();
-    DeleteSelected("Cut");
+    // Only what went onto the clipboard is deleted.
+    const std::vector<CMedia*> copied = OnCopy();
+    if (!copied.empty()) DeleteMedia(copied, "Cut");
 }
 
 bool CMELVARAView::OnPaste() {
     if (!clipboard::HasMedia()) return true;
-    const std::optional<catalog::MediaClip> clip = clipboard::Media();
-    if (!clip) return false;
+    const std::optional<std::vector<catalog::MediaClip>> clips = clipboard::Media();
+    if (!clips) return false;
     auto edit = std::make_unique<catalog::CatalogueEdit>(m_Doc.Catalogue());
-    CMedia* media = catalog::PasteMedia(*edit, *clip);
-    ShowAddedMedium(media, std::move(edit), "Paste");
+    std::vector<CMedia*> pasted;
+    for (const catalog::MediaClip& clip : *clips)
+        pasted.push_back(catalog::PasteMedia(*edit, clip));
+    {
+        QScopedValueRollback guard(m_bRefilling, true);
+        for (std::size_t i = 0; i < pasted.size(); ++i)
+            m_Model.InsertRow(int(i), pasted[i]);
+    }
+    m_Doc.CommitEdit(std::move(edit), "Paste");
+    ClearSelection();
+    m_Doc.UpdateAllViews(this, HINT_MEDIA_ADDED);
+    // What came in is shown highlighted, where the user can see it.
+    SelectMedia(pasted);
+    emit StateChanged();
     return true;
 }
 
 void CMELVARAView::OnDeleteMedia() {
-    DeleteSelected("Delete media");
+    DeleteMedia(SelectedMedia(), "Delete media");
 }
 
-void CMELVARAView::DeleteSelected(const char* stepName) {
-    if (!m_Prompts.Confirm(this, QString::fromLatin1(kDeleteQuestion))) return;
-    std::vector<CMedia*> doomed;
-    for (int row : SelectedRows())
-        doomed.push_back(m_Model.MediaAt(row));
+void CMELVARAView::DeleteMedia(const std::vector<CMedia*>& doomed, const char* stepName) {
+    if (doomed.empty() || !m_Prompts.Confirm(this, QString::fromLatin1(kDeleteQuestion))) return;
     // Rows refer to the records: drop them before the records go.
     {
         QScopedValueRollback guard(m_bRefilling, true);

@@ -29,12 +29,14 @@ public:
     void OnInsertMedia();
     void OnDeleteMedia();
     void OnEditMedia();
-    /// Puts the current medium with its tracks on the clipboard.
-    void OnCopy();
-    /// Copy, then Delete media (with its question; every selected medium goes).
+    /// Puts every selected medium with its tracks on the clipboard, in list order, the
+    /// current one also alone; returns them.
+    std::vector<CMedia*> OnCopy();
+    /// Copy, then Delete media (with its question) of exactly the media copied.
     void OnCut();
-    /// Adds the clipboard's medium on top. False when the clipboard offers a medium that
-    /// cannot be read; the catalogue is then unchanged.
+    /// Adds the clipboard's media on top, in their order, as one step, and selects them; no
+    /// current medium is needed. False when the clipboard offers media that cannot be
+    /// read; the catalogue is then unchanged.
     bool OnPaste();
     /// Up gives the current medium the next higher index, down the next lower one.
     void OnReorder(bool up);
@@ -60,8 +62,9 @@ private:
     void Refill();
     void ShowAddedMedium(CMedia* media, std::unique_ptr<catalog::CatalogueEdit> edit,
                          const char* stepName);
-    /// Deletes every selected medium after the question, as one step.
-    void DeleteSelected(const char* stepName);
+    /// Deletes the media after the question, as one step.
+    void DeleteMedia(const std::vector<CMedia*>& doomed, const char* stepName);
+    std::vector<CMedia*> SelectedMedia() const;
     /// Refills and selects again the media that were selected, the current one focused.
     void RefillKeepingSelection();
     /// Drops the selection together with the document's current medium.

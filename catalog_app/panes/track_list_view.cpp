@@ -122,28 +122,66 @@ std::unique_ptr<catalog::CatalogueEdit> CMediaView::RunTrackDialog(CTrackDialogV
     return edit;
 }
 
-void CMediaView::OnCopy() {
-    if (!m_pCurrentTrack) return;
-    clipboard::PutTrack(catalog::TrackClipOf(*m_pCurrentTrack, m_Doc.Catalogue().Interpreters()));
+std::vector<const CTrack*> CMediaView::SelectedTracks() const {
+    std::vector<const CTrack*> tracks;
+    for (int row : SelectedRows())
+        tracks.push_back(m_Model.TrackAt(row));
+    return tracks;
+}
+
+std::vector<const CTrack*> CMediaView::OnCopy() {
+    if (!m_pCurrentTrack) return {};
+    std::vector<const CTrack*> tracks = SelectedTracks();
+    if (tracks.empty()) tracks = {m_pCurrentTrack};
+    std::vector<catalog::TrackClip> clips;
+    std::size_t currentAt = 0;
+    for (const CTrack* track : tracks) {
+        if (track == m_pCurrentTrack) currentAt = clips.size();
+        clips.push_back(catalog::TrackClipOf(*track, m_Doc.Catalogue().Interpreters()));
+    }
+    clipboard::PutTrack(clips, currentAt);
+    return tracks;
 }
 
 void CMediaView::OnCut() {
-    if (!m_pCurrentTrack) return;
-    OnCopy();
-    DeleteSelected("Cut");
+    // Only what went onto the clipboard is deleted.
+    const std::vector<const CTrack*> copied = OnCopy();
+    if (!copied.empty()) DeleteTracks(copied, "Cut");
 }
 
 bool CMediaView::OnPaste() {
     CMedia* media = m_Doc.CurrentMedia();
     if (!media || !clipboard::HasTrack()) return true;
-    const std::optional<catalog::TrackClip> clip = clipboard::Track();
-    if (!clip) return false;
-    const std::uint32_t position =
-        m_nCurrentRow != -1 ? std::uint32_t(m_nCurrentRow + 1) : TRACK_APPEND;
+    const std::optional<std::vector<catalog::TrackClip>> clips = clipboard::Track();
+    if (!clips) return false;
+    const bool append = m_nCurrentRow == -1;
     auto edit = std::make_unique<catalog::CatalogueEdit>(m_Doc.Catalogue());
-    const CTrack* track = catalog::PasteTrack(*edit, *media, *clip, position);
-    ShowAddedTrack(track, position, std::move(edit), "Paste");
+    std::vector<const CTrack*> pasted;
+    for (std::size_t i = 0; i < clips->size(); ++i) {
+        const std::uint32_t position = append ? TRACK_APPEND : std::uint32_t(m_nCurrentRow + 1 + i);
+        pasted.push_back(catalog::PasteTrack(*edit, *media, (*clips)[i], position));
+    }
+    if (append) {
+        QScopedValueRollback guard(m_bRefilling, true);
+        for (const CTrack* track : pasted)
+            m_Model.AppendRow(track);
+    } else {
+        Refill();
+    }
+    AfterTrackChange(std::move(edit), "Paste");
+    SelectTracks(pasted);
     return true;
+}
+
+void CMediaView::SelectTracks(const std::vector<const CTrack*>& tracks) {
+    if (tracks.empty()) return;
+    SelectTrack(tracks.front());
+    QItemSelection more;
+    for (const CTrack* track : tracks) {
+        const int row = m_Model.RowOf(track);
+        if (row >= 0) more.select(m_Model.index(row, 0), m_Model.index(row, 0));
+    }
+    selectionModel()->select(more, QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 void CMediaView::OnInsertTrack() {
@@ -151,15 +189,12 @@ void CMediaView::OnInsertTrack() {
 }
 
 void CMediaView::OnDeleteTrack() {
-    DeleteSelected("Delete track");
+    DeleteTracks(SelectedTracks(), "Delete track");
 }
 
-void CMediaView::DeleteSelected(const char* stepName) {
+void CMediaView::DeleteTracks(const std::vector<const CTrack*>& tracks, const char* stepName) {
     CMedia* media = m_Doc.CurrentMedia();
-    if (!media) return;
-    std::vector<const CTrack*> tracks;
-    for (int row : SelectedRows())
-        tracks.push_back(m_Model.TrackAt(row));
+    if (!media || tracks.empty()) return;
     {
         QScopedValueRollback guard(m_bRefilling, true);
         m_Model.Clear();

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace catalog {
 class CatalogueEdit;
@@ -31,12 +32,14 @@ public:
     void OnInsertTrack();
     void OnDeleteTrack();
     void OnEditTrack();
-    /// Puts the current track on the clipboard.
-    void OnCopy();
-    /// Copy, then Delete track (every selected track goes, without a question).
+    /// Puts every selected track on the clipboard, in list order, the current one also
+    /// alone; returns them.
+    std::vector<const CTrack*> OnCopy();
+    /// Copy, then Delete track (without a question) of exactly the tracks copied.
     void OnCut();
-    /// Adds the clipboard's track before the current track, or at the end without one.
-    /// False when the clipboard offers a track that cannot be read; nothing changes then.
+    /// Adds the clipboard's tracks, in their order and as one step, before the current
+    /// track, or at the end without one, and selects them. False when the clipboard offers
+    /// tracks that cannot be read; nothing changes then.
     bool OnPaste();
     /// Up exchanges the current track with its predecessor, down with its successor.
     void OnReorder(bool up);
@@ -68,7 +71,10 @@ private:
     void ShowAddedTrack(const CTrack* track, std::uint32_t position,
                         std::unique_ptr<catalog::CatalogueEdit> edit, const char* stepName);
     /// Deletes every selected track as one step.
-    void DeleteSelected(const char* stepName);
+    void DeleteTracks(const std::vector<const CTrack*>& tracks, const char* stepName);
+    std::vector<const CTrack*> SelectedTracks() const;
+    /// Selects the tracks' rows, the first one current.
+    void SelectTracks(const std::vector<const CTrack*>& tracks);
 
     CMELVARADoc& m_Doc;
     CPrompts& m_Prompts;

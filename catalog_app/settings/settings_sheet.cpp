@@ -4,14 +4,19 @@
 #include "catalog_app/settings/prop_paths_page.h"
 #include "catalog_app/settings/prop_text_lengths_page.h"
 
+#include "labels/form_settings.h"
+
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 CSettingsSheet::CSettingsSheet(CFormSettings& settings, QWidget* parent)
-    : QDialog(parent), m_pPages(new QTabWidget(this)), m_pPaths(new CPropPath(settings, this)),
-      m_pMargins(new CPropMargin(settings, this)), m_pLengths(new CPropLength(settings, this)) {
+    : QDialog(parent), m_Settings(settings), m_pPages(new QTabWidget(this)),
+      m_pPaths(new CPropPath(settings, this)), m_pMargins(new CPropMargin(settings, this)),
+      m_pLengths(new CPropLength(settings, this)) {
+    // Another window may have changed the settings since: the pages show the latest.
+    settings.RefreshFormSettings();
     setWindowTitle(QStringLiteral("Settings"));
     m_pPages->addTab(m_pPaths, QStringLiteral("Paths"));
     m_pPages->addTab(m_pMargins, QStringLiteral("Margins"));
@@ -39,5 +44,8 @@ void CSettingsSheet::accept() {
          {static_cast<CSettingsPage*>(m_pPaths), static_cast<CSettingsPage*>(m_pMargins),
           static_cast<CSettingsPage*>(m_pLengths)})
         if (page->IsInitialised()) page->OnOK();
+    // What OK changed is stored at once, value by value, so that a second window running
+    // at the same time neither loses it nor overwrites it later with its own old copy.
+    m_Settings.WriteChangedSettings();
     QDialog::accept();
 }

@@ -9,7 +9,8 @@ class CPropPath;
 class QTabWidget;
 
 /// The "Settings" sheet: "Paths", "Margins" and "Text lengths" over the print settings.
-/// OK writes back every page that was shown, in page order; Cancel writes nothing.
+/// OK writes back every page that was shown, in page order, and stores what changed;
+/// Cancel writes nothing.
 class CSettingsSheet : public QDialog {
     Q_OBJECT
 public:
@@ -23,6 +24,7 @@ public:
     CPropLength* LengthPage() const { return m_pLengths; }
 
 private:
+    CFormSettings& m_Settings;
     QTabWidget* m_pPages;
     CPropPath* m_pPaths;
     CPropMargin* m_pMargins;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <string>
@@ -120,6 +121,32 @@ TEST(ClipboardDecode, SizesAndCountsBeyondTheBlockAreRefused) {
     FileBytes hugeName;
     hugeName.U32(100).U32(1).U32(0xFFFFFFFF).Raw(std::string_view("\0", 1));
     EXPECT_FALSE(DecodeTrackClip(hugeName.Span()));
+}
+
+TEST(ClipboardList, EachBlockFollowsItsSizeAndADamagedOneRefusesTheList) {
+    const std::vector<TrackClip> tracks{{100, "a", "n"}, {200, "bb", ""}, {300, "c", "m"}};
+    std::vector<std::byte> list = EncodeTrackClipList(tracks);
+    const std::vector<std::byte> first = EncodeTrackClip(tracks[0]);
+    ASSERT_EQ(list.size(), 3 * 4 + first.size() + EncodeTrackClip(tracks[1]).size() +
+                               EncodeTrackClip(tracks[2]).size());
+    EXPECT_EQ(list[0], std::byte(first.size()));
+    EXPECT_TRUE(std::equal(first.begin(), first.end(), list.begin() + 4));
+    const auto back = DecodeTrackClipList(list);
+    ASSERT_TRUE(back);
+    ASSERT_EQ(back->size(), 3u);
+    EXPECT_EQ(back->at(1).title, "bb");
+    EXPECT_EQ(back->at(2).length, 300u);
+
+    list.insert(list.end(), 7, std::byte{0}); // padded by the clipboard
+    EXPECT_EQ(DecodeTrackClipList(list)->size(), 3u);
+    for (std::size_t size = 1; size < 4 + first.size(); ++size)
+        EXPECT_FALSE(DecodeTrackClipList(std::span(list).first(size))) << size;
+    EXPECT_FALSE(DecodeTrackClipList({}));
+
+    const MediaClip media{"T", "S", 7, 1, 0, "", {{100, "t", "n"}}};
+    const auto two = DecodeMediaClipList(EncodeMediaClipList({media, media}));
+    ASSERT_TRUE(two);
+    EXPECT_EQ(two->at(1).tracks.at(0).title, "t");
 }
 
 TEST(ClipboardDecode, TextsEndAtTheirFirstZeroAndTrailingBytesAreIgnored) {

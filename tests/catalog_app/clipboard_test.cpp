@@ -88,7 +88,9 @@ TEST_F(Clipboard, AMediumCopiedWithTheKeyIsPastedOnTopAsANewMedium) {
     EXPECT_EQ(pasted->Information(), "{\\rtf1 notes}");
     EXPECT_EQ(TrackTitles(*pasted), TrackTitles(*album));
     EXPECT_EQ(Catalogue().Interpreters().Count(), 1u);
-    EXPECT_EQ(frame.Document().CurrentRow(), -1);
+    // What came in is highlighted.
+    EXPECT_EQ(frame.Document().CurrentMedia(), pasted);
+    EXPECT_EQ(frame.MediaPane()->SelectedRows(), std::vector<int>{0});
     EXPECT_TRUE(frame.isWindowModified());
 }
 
@@ -96,11 +98,11 @@ TEST_F(Clipboard, PasteFollowsTheClipboardAndTheActivePane) {
     frame.SelectMedium(album);
     QGuiApplication::clipboard()->setText(QStringLiteral("just text"));
     EXPECT_FALSE(a.editPaste->isEnabled());
-    clipboard::PutTrack({100, "t", "n"});
+    clipboard::PutTrack({{100, "t", "n"}}, 0);
     EXPECT_FALSE(a.editPaste->isEnabled()); // a track does not paste into the media list
     frame.SelectTrack(frame.TrackPane()->Model().TrackAt(0));
     EXPECT_TRUE(a.editPaste->isEnabled());
-    clipboard::PutMedia({});
+    clipboard::PutMedia({catalog::MediaClip{}}, 0);
     EXPECT_FALSE(a.editPaste->isEnabled());
 }
 
@@ -112,8 +114,9 @@ TEST_F(Clipboard, ATrackIsPastedBeforeTheCurrentTrackOrAppended) {
     EXPECT_EQ(TrackTitles(*album),
               (std::vector<std::string>{"one", "four", "two", "three", "four"}));
     EXPECT_EQ(TrackIndexes(*album), (std::vector<unsigned>{1, 2, 3, 4, 5}));
-    EXPECT_EQ(frame.TrackPane()->CurrentRow(), -1);
+    EXPECT_EQ(frame.TrackPane()->CurrentRow(), 1); // the pasted track, highlighted
     EXPECT_EQ(frame.TrackPane()->Model().rowCount(), 5);
+    frame.TrackPane()->clearSelection();
     a.editPaste->trigger(); // no current track: at the end
     EXPECT_EQ(TrackTitles(*album).back(), "four");
     EXPECT_EQ(frame.TrackPane()->Model().rowCount(), 6);
@@ -121,7 +124,7 @@ TEST_F(Clipboard, ATrackIsPastedBeforeTheCurrentTrackOrAppended) {
     EXPECT_EQ(Catalogue().Interpreters().Count(), 1u);
 }
 
-TEST_F(Clipboard, CutOfThreeTracksCopiesTheCurrentOneAndDeletesAll) {
+TEST_F(Clipboard, CutOfThreeTracksCopiesAllThreeAndDeletesThem) {
     frame.SelectMedium(album);
     CMediaView* pane = frame.TrackPane();
     pane->setFocus();
@@ -138,7 +141,13 @@ TEST_F(Clipboard, CutOfThreeTracksCopiesTheCurrentOneAndDeletesAll) {
     ASSERT_EQ(pane->CurrentTrack()->Title(), "two");
     Press(pane, Qt::SHIFT | Qt::Key_Delete);
     EXPECT_EQ(TrackTitles(*album), (std::vector<std::string>{"four"}));
-    EXPECT_EQ(clipboard::Track()->title, "two");
+    const auto cut = clipboard::Track();
+    ASSERT_EQ(cut->size(), 3u);
+    EXPECT_EQ(cut->at(2).title, "three");
+    // The single block, for other programs, holds the current track.
+    const QByteArray one = QGuiApplication::clipboard()->mimeData()->data(clipboard::kTrackFormat);
+    EXPECT_EQ(catalog::DecodeTrackClip(std::as_bytes(std::span(one.constData(), one.size())))->title,
+              "two");
     EXPECT_EQ(prompts.confirmations, 0);
 }
 
@@ -148,7 +157,7 @@ TEST_F(Clipboard, CutOfMediaAnsweredNoKeepsThemAndTheCopy) {
     Press(frame.MediaPane(), Qt::CTRL | Qt::Key_X);
     EXPECT_EQ(prompts.confirmations, 1);
     EXPECT_EQ(Catalogue().Media().Count(), 2u);
-    EXPECT_EQ(clipboard::Media()->title1, "Album");
+    EXPECT_EQ(clipboard::Media()->front().title1, "Album");
     prompts.confirmAnswer = true;
     a.editCut->trigger();
     EXPECT_EQ(Catalogue().Media().Count(), 1u);
@@ -164,6 +173,71 @@ TEST_F(Clipboard, ADamagedBlockChangesNothingAndSaysSo) {
     EXPECT_EQ(Catalogue().Media().Count(), 2u);
     EXPECT_FALSE(frame.isWindowModified());
     EXPECT_EQ(frame.statusBar()->currentMessage(), clipboard::kUnreadableMedia);
+}
+
+// Highlights the rows as a user does with Ctrl+click, the focus on the last one.
+void Highlight(QAbstractItemView* pane, std::initializer_list<int> rows) {
+    pane->setFocus();
+    pane->clearSelection();
+    for (int row : rows)
+        pane->selectionModel()->setCurrentIndex(pane->model()->index(row, 0),
+                                                QItemSelectionModel::Select |
+                                                    QItemSelectionModel::Rows);
+}
+
+TEST_F(Clipboard, ThreeMediaGoIntoAnEmptyCatalogueAsOneStep) {
+    AddMedium(Catalogue(), "Third", {50});
+    AddMedium(Catalogue(), "Fourth");
+    frame.Document().OnRefreshMediaList();
+    const CMediaListModel& rows = frame.MediaPane()->Model();
+    Highlight(frame.MediaPane(), {0, 1, 3});
+    std::vector<std::string> titles;
+    qsizetype lines = 0; // a line per medium and per track
+    for (int row : {0, 1, 3}) {
+        titles.emplace_back(rows.MediaAt(row)->Title1());
+        lines += 1 + rows.MediaAt(row)->TrackCount();
+    }
+    const CMedia* left = rows.MediaAt(2);
+    a.editCut->trigger();
+    ASSERT_EQ(Catalogue().Media().Count(), 1u); // exactly the three that were copied
+    EXPECT_EQ(&*Catalogue().Media().begin(), left);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().count(QLatin1Char('\n')), lines);
+
+    CFakePrompts otherPrompts;
+    CMainFrame other(&otherPrompts);
+    other.show();
+    other.MediaPane()->setFocus();
+    ASSERT_TRUE(other.Actions().editPaste->isEnabled()); // no medium needed
+    other.Actions().editPaste->trigger();
+    const CMediaListModel& pasted = other.MediaPane()->Model();
+    ASSERT_EQ(pasted.rowCount(), 3);
+    for (int row = 0; row < 3; ++row)
+        EXPECT_EQ(pasted.MediaAt(row)->Title1(), titles[std::size_t(row)]) << row;
+    EXPECT_EQ(other.Document().Catalogue().Interpreters().Count(), 1u);
+    EXPECT_EQ(other.MediaPane()->SelectedRows(), (std::vector<int>{0, 1, 2}));
+    other.Actions().editUndo->trigger();
+    EXPECT_EQ(other.Document().Catalogue().Media().Count(), 0u);
+}
+
+TEST_F(Clipboard, ThreeTracksArePastedInOrderBeforeTheCurrentOneAsOneStep) {
+    frame.SelectMedium(album);
+    Highlight(frame.TrackPane(), {3, 0, 2}); // list order counts, not the order of clicks
+    a.editCopy->trigger();
+    SelectAlbumTrack(1);
+    a.editPaste->trigger();
+    EXPECT_EQ(TrackTitles(*album), (std::vector<std::string>{"one", "one", "three", "four", "two",
+                                                            "three", "four"}));
+    EXPECT_EQ(frame.TrackPane()->SelectedRows(), (std::vector<int>{1, 2, 3}));
+    a.editUndo->trigger();
+    EXPECT_EQ(TrackTitles(*album), (std::vector<std::string>{"one", "two", "three", "four"}));
+}
+
+TEST_F(Clipboard, AnOlderCopyOfOneMediumStillPastes) {
+    QGuiApplication::clipboard()->setMimeData(clipboard::MediaMimeData(
+        catalog::MediaClip{"Single", "", 0, 0, 0, "", {{100, "t", "Nina"}}}));
+    frame.MediaPane()->setFocus();
+    a.editPaste->trigger();
+    EXPECT_EQ(frame.MediaPane()->Model().MediaAt(0)->Title1(), "Single");
 }
 
 TEST_F(Clipboard, AnotherCatalogueMatchesInterpretersByNameAndKeepsNoName) {

@@ -47,7 +47,10 @@ TEST(CommandRules, PasteNeedsTheFormatOfTheActivePane) {
     EXPECT_TRUE(IsCommandAvailable(Command::Paste, State(ActivePane::Media, true, false, true)));
     EXPECT_FALSE(
         IsCommandAvailable(Command::Paste, State(ActivePane::Media, true, false, false, true)));
-    EXPECT_FALSE(IsCommandAvailable(Command::Paste, State(ActivePane::Media, false, false, true)));
+    // Media paste also into an empty catalogue, where no medium can be current.
+    EXPECT_TRUE(IsCommandAvailable(Command::Paste, State(ActivePane::Media, false, false, true)));
+    EXPECT_FALSE(
+        IsCommandAvailable(Command::Paste, State(ActivePane::Track, false, false, false, true)));
     EXPECT_TRUE(
         IsCommandAvailable(Command::Paste, State(ActivePane::Track, true, false, false, true)));
     EXPECT_FALSE(IsCommandAvailable(Command::Paste, State(ActivePane::Track, true, true, true)));

@@ -43,4 +43,23 @@ TEST(RecentFiles, KeptInTheRecentFileListSection) {
     EXPECT_TRUE(again.Files().first().endsWith(QStringLiteral("one.mvr")));
 }
 
+TEST(RecentFiles, TwoRunsMergeTheirFiles) {
+    QTemporaryDir dir;
+    QSettings storeA(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat);
+    QSettings storeB(dir.filePath(QStringLiteral("s.ini")), QSettings::IniFormat);
+    CRecentFileList first;
+    CRecentFileList second;
+    first.Read(storeA);
+    second.Read(storeB);
+    first.AddAndStore(storeA, dir.filePath(QStringLiteral("a.mvr")));
+    first.AddAndStore(storeA, dir.filePath(QStringLiteral("b.mvr")));
+    second.AddAndStore(storeB, dir.filePath(QStringLiteral("c.mvr")));
+    ASSERT_EQ(second.Files().size(), 3);
+    EXPECT_TRUE(second.Files().first().endsWith(QStringLiteral("c.mvr")));
+    second.RemoveAndStore(storeB, dir.filePath(QStringLiteral("a.mvr")));
+    first.Refresh(storeA);
+    ASSERT_EQ(first.Files().size(), 2);
+    EXPECT_TRUE(first.Files().last().endsWith(QStringLiteral("b.mvr")));
+}
+
 } // namespace

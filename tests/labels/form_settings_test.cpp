@@ -123,6 +123,59 @@ TEST_F(FormSettingsTest, ExitStampsTheVersionEvenWithoutChanges) {
     EXPECT_EQ(store->value("Settings/ProductLS").toUInt(), 0x00000005u);
 }
 
+// Two windows of the program over one store, each with its own copy of the settings.
+TEST_F(FormSettingsTest, TwoRunsKeepWhatTheOtherWroteAndSeeIt) {
+    auto storeA = Open();
+    auto storeB = Open();
+    CFormSettings first(storeA.get());
+    CFormSettings second(storeB.get());
+    first.LoadFormSettings();
+    second.LoadFormSettings();
+
+    first.SetFormPath(0, QStringLiteral("/forms/cd.emf"));
+    auto margins = first.CopyMargins();
+    margins[0] = {5, 6, 70, 37, 2, 8, 1};
+    first.ReplaceMargins(margins);
+    first.WriteChangedSettings(); // "Settings" closed with OK
+    EXPECT_FALSE(first.HasUnwrittenChanges());
+
+    // The second run changed one value of its own and has not written it yet.
+    auto lengths = second.CopyLengths();
+    lengths[3].maxLength[0] = 40;
+    second.ReplaceLengths(lengths);
+    second.RefreshFormSettings();
+    EXPECT_EQ(second.FormPath(0), QStringLiteral("/forms/cd.emf"));
+    EXPECT_EQ(second.Margins(0), margins[0]);
+    EXPECT_EQ(second.Lengths(3).maxLength[0], 40); // its own change is not overwritten
+
+    // The first run exits last: the other run's change, written at its exit, stays.
+    second.SaveFormSettings();
+    first.SaveFormSettings();
+    auto store = Open();
+    CFormSettings next(store.get());
+    next.LoadFormSettings();
+    EXPECT_EQ(next.FormPath(0), QStringLiteral("/forms/cd.emf"));
+    EXPECT_EQ(next.Margins(0), margins[0]);
+    EXPECT_EQ(next.Lengths(3).maxLength[0], 40);
+    EXPECT_EQ(store->value("Settings/VersionMS").toUInt(), 0x00000009u);
+}
+
+TEST_F(FormSettingsTest, ExitWritesNoValueThisRunLeftAlone) {
+    auto store = Open();
+    CFormSettings s(store.get());
+    s.LoadFormSettings();
+    auto margins = s.CopyMargins();
+    s.ReplaceMargins(margins); // the same values again: not a change
+    s.SetFormPath(1, std::nullopt);
+    auto other = Open();
+    other->setValue("Settings/Form Paths/MC", "/elsewhere/mc.emf");
+    other->sync();
+    s.SaveFormSettings();
+    store->sync();
+    EXPECT_EQ(store->value("Settings/Form Paths/MC").toString(), "/elsewhere/mc.emf");
+    EXPECT_FALSE(store->contains("Settings/Form Margins/CD"));
+}
+
 TEST(TextLengthsKinds, LookupStopsAtEndOfKinds) {
     TextLengths t = TextLengths::Defaults();
     EXPECT_EQ(t.FindKind(TitleInterpreterKind), 8);
