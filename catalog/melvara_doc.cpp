@@ -25,7 +25,10 @@ catalog::CatalogueStatus CMELVARADoc::OnOpenDocument(const std::string& path) {
     // Bound to a file it could not read, the next Save would replace the user's file with
     // whatever part of it was understood.
     m_PathName = status.ok() ? path : std::string();
-    m_bModified = false;
+    // What was recovered from a damaged file exists nowhere else: it must not be dropped
+    // without the save question.
+    m_bModified = !status.ok() &&
+                  (m_pCatalogue->Media().Count() != 0 || m_pCatalogue->Interpreters().Count() != 0);
     UpdateAllViews(nullptr, HINT_CATALOGUE_LOADED);
     return status;
 }

@@ -39,7 +39,8 @@ public:
     bool OnNewDocument();
     /// Replaces the catalogue with the file's and sends HINT_CATALOGUE_LOADED in any case.
     /// Only a successful load binds the document to path; a failed one leaves it untitled
-    /// (so a later save cannot overwrite the unreadable file) with what could be read.
+    /// (so a later save cannot overwrite the unreadable file) with what could be read,
+    /// marked modified when that is anything.
     catalog::CatalogueStatus OnOpenDocument(const std::string& path);
     /// Saves to path (keeping the old file on failure); on success binds to path and
     /// clears the modified flag.

@@ -45,8 +45,7 @@ void SetList(QMimeData& data, const QString& format, const std::vector<std::byte
     data.setText(ui::FromAnsi(text));
 }
 
-template <class Clip, class Text>
-std::string TextOf(const std::vector<Clip>& clips, Text text) {
+template <class Clip, class Text> std::string TextOf(const std::vector<Clip>& clips, Text text) {
     std::string all;
     for (const Clip& clip : clips)
         all += text(clip);

@@ -46,7 +46,14 @@ CUndoHistory::~CUndoHistory() {
 }
 
 void CUndoHistory::OnUpdate(CDocView*, UpdateHint hint, CMedia*) {
-    if (hint == HINT_NEW_CATALOGUE || hint == HINT_CATALOGUE_LOADED) m_Stack.clear();
+    if (hint != HINT_NEW_CATALOGUE && hint != HINT_CATALOGUE_LOADED) return;
+    const bool modified = m_Doc.IsModified();
+    m_Stack.clear();
+    // Media recovered from a damaged file are unsaved from the start: no undo makes them clean.
+    if (modified) {
+        m_Stack.resetClean();
+        m_Doc.SetModifiedFlag(true);
+    }
 }
 
 void CUndoHistory::Push(std::unique_ptr<catalog::CatalogueEdit> edit, const QString& name) {

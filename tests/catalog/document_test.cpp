@@ -106,8 +106,24 @@ TEST_F(Document, FailedOpenLeavesTheDocumentUntitled) {
     EXPECT_EQ(status.Message(), "Invalid file! This is no Melvara file!");
     EXPECT_EQ(doc.GetPathName(), "");
     EXPECT_EQ(doc.GetTitle(), "");
+    EXPECT_FALSE(doc.IsModified()); // nothing was recovered
     EXPECT_THAT(view.hints, ElementsAre(HINT_CATALOGUE_LOADED));
     EXPECT_EQ(ReadFile(path), "shopping list");
+}
+
+TEST_F(Document, MediaRecoveredFromACutFileAreUnsaved) {
+    AddAndSelect();
+    AddAndSelect();
+    const std::string path = folder.File("whole.mvr");
+    ASSERT_TRUE(doc.OnSaveDocument(path).ok());
+    const std::string bytes = ReadFile(path);
+    const std::string cut = folder.File("cut.mvr");
+    WriteFile(cut, bytes.substr(0, bytes.size() - 3));
+    CMELVARADoc damaged;
+    EXPECT_FALSE(damaged.OnOpenDocument(cut).ok());
+    EXPECT_NE(damaged.Catalogue().Media().Count(), 0u);
+    EXPECT_TRUE(damaged.IsModified());
+    EXPECT_EQ(damaged.GetPathName(), "");
 }
 
 TEST_F(Document, FailedSaveKeepsTheDocumentModifiedAndBound) {

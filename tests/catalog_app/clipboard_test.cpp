@@ -146,8 +146,9 @@ TEST_F(Clipboard, CutOfThreeTracksCopiesAllThreeAndDeletesThem) {
     EXPECT_EQ(cut->at(2).title, "three");
     // The single block, for other programs, holds the current track.
     const QByteArray one = QGuiApplication::clipboard()->mimeData()->data(clipboard::kTrackFormat);
-    EXPECT_EQ(catalog::DecodeTrackClip(std::as_bytes(std::span(one.constData(), one.size())))->title,
-              "two");
+    EXPECT_EQ(
+        catalog::DecodeTrackClip(std::as_bytes(std::span(one.constData(), one.size())))->title,
+        "two");
     EXPECT_EQ(prompts.confirmations, 0);
 }
 
@@ -180,9 +181,8 @@ void Highlight(QAbstractItemView* pane, std::initializer_list<int> rows) {
     pane->setFocus();
     pane->clearSelection();
     for (int row : rows)
-        pane->selectionModel()->setCurrentIndex(pane->model()->index(row, 0),
-                                                QItemSelectionModel::Select |
-                                                    QItemSelectionModel::Rows);
+        pane->selectionModel()->setCurrentIndex(
+            pane->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 TEST_F(Clipboard, ThreeMediaGoIntoAnEmptyCatalogueAsOneStep) {
@@ -225,8 +225,8 @@ TEST_F(Clipboard, ThreeTracksArePastedInOrderBeforeTheCurrentOneAsOneStep) {
     a.editCopy->trigger();
     SelectAlbumTrack(1);
     a.editPaste->trigger();
-    EXPECT_EQ(TrackTitles(*album), (std::vector<std::string>{"one", "one", "three", "four", "two",
-                                                            "three", "four"}));
+    EXPECT_EQ(TrackTitles(*album),
+              (std::vector<std::string>{"one", "one", "three", "four", "two", "three", "four"}));
     EXPECT_EQ(frame.TrackPane()->SelectedRows(), (std::vector<int>{1, 2, 3}));
     a.editUndo->trigger();
     EXPECT_EQ(TrackTitles(*album), (std::vector<std::string>{"one", "two", "three", "four"}));

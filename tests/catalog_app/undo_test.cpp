@@ -9,6 +9,7 @@
 #include "catalog/catalogue.h"
 
 #include <QAction>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -239,6 +240,29 @@ TEST(UndoHistory, KeepsTheNewestStepsThatFitAndTheCleanStateAmongThem) {
     EXPECT_EQ(history.Stack().count(), 1);
     EXPECT_EQ(history.Stack().undoText(), "huge");
     EXPECT_EQ(history.Stack().cleanIndex(), -1);
+}
+
+} // namespace
+
+namespace {
+
+// A file that ends early: what could be read exists nowhere else.
+TEST_F(Undo, MediaRecoveredFromACutFileStayUnsavedThroughUndo) {
+    const QString path = dir.filePath(QStringLiteral("c.mvr"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.resize(file.size() - 5));
+    file.close();
+    EXPECT_FALSE(frame.OpenCatalogue(path));
+    ASSERT_EQ(frame.Document().Catalogue().Media().Count(), 3u);
+    EXPECT_TRUE(frame.isWindowModified());
+    SelectMedium(0);
+    a.mediaDelete->trigger();
+    a.editUndo->trigger();
+    EXPECT_TRUE(frame.Document().IsModified());
+    prompts.saveAnswer = CPrompts::SaveAnswer::Cancel;
+    a.fileNew->trigger(); // asks, and Cancel keeps them
+    EXPECT_EQ(frame.Document().Catalogue().Media().Count(), 3u);
 }
 
 } // namespace
