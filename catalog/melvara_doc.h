@@ -68,6 +68,9 @@ public:
 
     /// The bound file, empty when untitled; the title is its file name.
     const std::string& GetPathName() const { return m_PathName; }
+    /// Binds the document to another file without reading or writing it (a restored
+    /// recovery copy belongs to the file it was taken of).
+    void SetPathName(std::string path) { m_PathName = std::move(path); }
     std::string GetTitle() const;
 
     void AddView(CDocView* view);

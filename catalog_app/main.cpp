@@ -6,6 +6,7 @@
 #include "catalog_app/dialogs/prompts.h"
 #include "catalog_app/exchange/csv_exchange.h"
 #include "catalog_app/frame/main_frame.h"
+#include "catalog_app/recovery/recovery_copy.h"
 
 #include "common/version_info.h"
 #include "labels/form_settings.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QTimer>
 #include <cstdio>
 #include <iostream>
 
@@ -65,9 +67,13 @@ int RunWindow(int argc, char** argv, const StartRequest& request) {
         CConsolePrompts console;
         CMainFrame frame(screenshot ? &console : nullptr);
         frame.SetFormSettings(&formSettings);
+        // Only a window the user works in keeps a copy of unsaved changes.
+        CRecoveryCopy recovery;
+        if (!screenshot) frame.SetRecoveryCopy(&recovery);
         const bool opened = request.file.isEmpty() || frame.OpenCatalogue(request.file);
         if (!screenshot) {
             frame.show();
+            QTimer::singleShot(0, &frame, &CMainFrame::OfferRecovery);
             result = app.exec();
         } else if (!opened) {
             result = 1;

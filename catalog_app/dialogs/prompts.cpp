@@ -5,6 +5,7 @@
 
 #include "catalog_app/ui/ui_text.h"
 
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -54,4 +55,41 @@ CPrompts::SaveAnswer CDialogPrompts::AskToSave(QWidget* parent, const QString& t
     default:
         return SaveAnswer::Cancel;
     }
+}
+
+CPrompts::ChangedAnswer CDialogPrompts::AskToOverwriteChanged(QWidget* parent,
+                                                              const QString& title) {
+    QMessageBox box(QMessageBox::Warning, ui::kMessageTitle,
+                    QStringLiteral("%1 was changed on disk by another window or program since "
+                                   "it was opened or saved here.\n\nOverwrite it with this "
+                                   "catalogue?")
+                        .arg(title),
+                    QMessageBox::Cancel, parent);
+    QPushButton* overwrite = box.addButton(QStringLiteral("&Overwrite"), QMessageBox::AcceptRole);
+    QPushButton* saveAs = box.addButton(QStringLiteral("Save &As..."), QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    if (box.clickedButton() == overwrite) return ChangedAnswer::Overwrite;
+    if (box.clickedButton() == saveAs) return ChangedAnswer::SaveAs;
+    return ChangedAnswer::Cancel;
+}
+
+CPrompts::RestoreAnswer CDialogPrompts::AskToRestore(QWidget* parent, const QString& source,
+                                                     const QDateTime& written) {
+    const QString what = source.isEmpty() ? QStringLiteral("an untitled catalogue")
+                                          : QStringLiteral("\"%1\"").arg(source);
+    QMessageBox box(QMessageBox::Question, ui::kMessageTitle,
+                    QStringLiteral("Melvara was not closed normally last time. A recovery copy "
+                                   "of %1 with its unsaved changes was written on %2.\n\n"
+                                   "Restore it?")
+                        .arg(what, QLocale().toString(written, QLocale::LongFormat)),
+                    QMessageBox::NoButton, parent);
+    QPushButton* restore = box.addButton(QStringLiteral("&Restore"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
+    box.addButton(QStringLiteral("&Later"), QMessageBox::RejectRole);
+    box.setDefaultButton(restore);
+    box.exec();
+    if (box.clickedButton() == restore) return RestoreAnswer::Restore;
+    if (box.clickedButton() == discard) return RestoreAnswer::Discard;
+    return RestoreAnswer::Later;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 class CCatalogue;
@@ -31,6 +32,20 @@ public:
     enum class SaveAnswer { Save, Discard, Cancel };
     /// Asks whether to save the changes of the named catalogue.
     virtual SaveAnswer AskToSave(QWidget* parent, const QString& title) = 0;
+
+    enum class ChangedAnswer { Overwrite, SaveAs, Cancel };
+    /// Asks what to do with a file that another window or program wrote since it was
+    /// opened or saved here; the careful answer, Cancel, unless told otherwise.
+    virtual ChangedAnswer AskToOverwriteChanged(QWidget*, const QString&) {
+        return ChangedAnswer::Cancel;
+    }
+
+    enum class RestoreAnswer { Restore, Discard, Later };
+    /// Offers the recovery copy of the named file (empty: an untitled catalogue), written
+    /// at the given time; the careful answer, Later, keeps it unless told otherwise.
+    virtual RestoreAnswer AskToRestore(QWidget*, const QString&, const QDateTime&) {
+        return RestoreAnswer::Later;
+    }
 };
 
 /// The prompts as the program shows them.
@@ -43,4 +58,7 @@ public:
     void Inform(QWidget* parent, const QString& message) override;
     bool InformNoForm(QWidget* parent, const QString& message) override;
     SaveAnswer AskToSave(QWidget* parent, const QString& title) override;
+    ChangedAnswer AskToOverwriteChanged(QWidget* parent, const QString& title) override;
+    RestoreAnswer AskToRestore(QWidget* parent, const QString& source,
+                               const QDateTime& written) override;
 };

@@ -7,6 +7,7 @@
 #include "catalog_app/panes/media_list_view.h"
 #include "catalog_app/panes/search_view.h"
 #include "catalog_app/panes/track_list_view.h"
+#include "catalog_app/recovery/recovery_copy.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -40,6 +41,7 @@ CMainFrame::CMainFrame(CPrompts* prompts, QWidget* parent)
     connectPaneActions();
     connectWindowActions();
     connectPrintActions();
+    connectRecovery();
     readSettings();
     setWindowIcon(QIcon(QStringLiteral(":/icons/melvara.png")));
     setAcceptDrops(true);
@@ -135,6 +137,8 @@ void CMainFrame::SelectTrack(const CTrack* track) {
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (!maybeSave()) return event->ignore();
     writeSettings();
+    // A normal close: whatever was unsaved was saved or dropped on purpose.
+    if (m_pRecovery) m_pRecovery->Discard();
     if (m_pHelpWindow) m_pHelpWindow->close();
     event->accept();
 }

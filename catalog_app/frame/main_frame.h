@@ -4,6 +4,8 @@
 #include "catalog_app/frame/frame_actions.h"
 #include "catalog_app/frame/help_index.h"
 #include "catalog_app/frame/undo_history.h"
+#include "catalog_app/recovery/file_stamp.h"
+#include "catalog_app/recovery/recovery_copy.h"
 
 #include "common/recent_files.h"
 
@@ -18,9 +20,11 @@ class CMELVARAView;
 class CMediaView;
 class CPrintCommands;
 class CPrompts;
+class CRecoveryCopy;
 class CSearchView;
 class QLineEdit;
 class QSplitter;
+class QTimer;
 class QToolBar;
 
 /// Melvara's main window: menus, tool band, status bar and the three panes over the one
@@ -39,6 +43,13 @@ public:
     bool OpenCatalogue(const QString& path);
     /// Saves to path; a failure shows the file format's message.
     bool SaveCatalogue(const QString& path);
+
+    /// Where the run keeps a copy of unsaved changes (none: no copy is kept).
+    void SetRecoveryCopy(CRecoveryCopy* recovery);
+    /// Offers the newest copy that a run which did not close normally left behind.
+    void OfferRecovery();
+    /// Writes the recovery copy now when there are changes it does not hold yet.
+    void WriteRecoveryCopy();
 
     /// The print settings of the run; print and settings commands need them.
     void SetFormSettings(CFormSettings* settings);
@@ -76,6 +87,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -95,6 +107,7 @@ private:
     void connectPaneActions();
     void connectWindowActions();
     void connectPrintActions();
+    void connectRecovery();
     void readSettings();
     void writeSettings();
 
@@ -110,6 +123,13 @@ private:
     void refreshRecentFiles();
     QString documentTitle() const;
     void updateTitle();
+
+    bool hasUnsavedChanges() const;
+    void onCatalogueChanged();
+    void updateRecoveryCopy();
+    bool restore(const CRecoveryCopy::Orphan& orphan);
+    void checkFileOnDisk();
+    void bindFile(const QString& path);
 
     void paste();
     void editInterpreterList();
@@ -147,6 +167,13 @@ private:
     QMenu* m_pMediaMenu = nullptr;
     QMenu* m_pTrackMenu = nullptr;
     QWidget* m_pHelpWindow = nullptr;
+    CRecoveryCopy* m_pRecovery = nullptr;
+    QTimer* m_pRecoveryTimer = nullptr;
+    std::uint64_t m_nChanges = 0;
+    std::uint64_t m_nCopiedChanges = 0;
+    qint64 m_nRecoveryMs = -1;
+    CFileStamp m_Stamp;
+    bool m_bChangedOnDisk = false;
     ActivePane m_Active = ActivePane::Media;
     bool m_bPanesSized = false;
 };

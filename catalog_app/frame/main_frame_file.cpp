@@ -22,14 +22,19 @@ std::string FilePath(const QString& path) {
 
 void CMainFrame::NewCatalogue() {
     m_Doc.OnNewDocument();
+    bindFile({});
     updateTitle();
     UpdateCommandUi();
+    updateRecoveryCopy();
 }
 
 bool CMainFrame::OpenCatalogue(const QString& path) {
     const catalog::CatalogueStatus status = m_Doc.OnOpenDocument(FilePath(path));
+    bindFile(status.ok() ? path : QString());
     updateTitle();
     UpdateCommandUi();
+    // Recovered media are copied before the messages wait for the user.
+    updateRecoveryCopy();
     if (!status.ok()) {
         m_Prompts.Inform(this, QString::fromStdString(status.Message()));
         if (status.cause == catalog::CauseEndOfFile) informCutShort();
@@ -53,9 +58,11 @@ bool CMainFrame::SaveCatalogue(const QString& path) {
         return false;
     }
     m_History.SetClean();
+    bindFile(path);
     rememberFile(path);
     updateTitle();
     UpdateCommandUi();
+    updateRecoveryCopy();
     return true;
 }
 
@@ -71,6 +78,17 @@ void CMainFrame::fileOpen() {
 
 bool CMainFrame::fileSave() {
     if (m_Doc.GetPathName().empty()) return fileSaveAs();
+    if (m_Stamp.ChangedOnDisk()) {
+        // Another window or program saved the file since: never replace its work unasked.
+        switch (m_Prompts.AskToOverwriteChanged(this, documentTitle())) {
+        case CPrompts::ChangedAnswer::Overwrite:
+            break;
+        case CPrompts::ChangedAnswer::SaveAs:
+            return fileSaveAs();
+        case CPrompts::ChangedAnswer::Cancel:
+            return false;
+        }
+    }
     return SaveCatalogue(QFile::decodeName(m_Doc.GetPathName().c_str()));
 }
 
@@ -131,6 +149,7 @@ QString CMainFrame::documentTitle() const {
 }
 
 void CMainFrame::updateTitle() {
-    setWindowTitle(QStringLiteral("%1[*] - Melvara").arg(documentTitle()));
+    const QString onDisk = m_bChangedOnDisk ? QStringLiteral(" (changed on disk)") : QString();
+    setWindowTitle(QStringLiteral("%1[*]%2 - Melvara").arg(documentTitle(), onDisk));
     setWindowModified(m_Doc.IsModified());
 }

@@ -30,6 +30,7 @@ public:
     /// The catalogue was saved: this is the unmodified state.
     void SetClean() { m_Stack.setClean(); }
     QUndoStack& Stack() { return m_Stack; }
+    const QUndoStack& Stack() const { return m_Stack; }
     /// The memory the steps hold, about.
     std::size_t Bytes() const;
 

@@ -27,6 +27,18 @@ public:
     bool Confirm(QWidget*, const QString&) override;
     void Inform(QWidget*, const QString& message) override { messages.push_back(message); }
     SaveAnswer AskToSave(QWidget*, const QString&) override { return saveAnswer; }
+    ChangedAnswer changedAnswer = ChangedAnswer::Cancel;
+    int changedQuestions = 0;
+    ChangedAnswer AskToOverwriteChanged(QWidget*, const QString&) override {
+        ++changedQuestions;
+        return changedAnswer;
+    }
+    RestoreAnswer restoreAnswer = RestoreAnswer::Later;
+    std::vector<QString> restoreOffers;
+    RestoreAnswer AskToRestore(QWidget*, const QString& source, const QDateTime&) override {
+        restoreOffers.push_back(source);
+        return restoreAnswer;
+    }
 };
 
 /// Adds a medium with the given titles and tracks of the given lengths (interpreter 0).
