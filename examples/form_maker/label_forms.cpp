@@ -8,19 +8,11 @@
 namespace forms {
 namespace {
 
-// The part of a line between y0 and y1 that lies inside a circle, less a margin at each end.
-Chord InCircle(double cx, double cy, double r, double margin) {
-    return [=](double y0, double y1) {
-        const double far = std::max(std::abs(y0 - cy), std::abs(y1 - cy));
-        const double half = std::sqrt(std::max(0.0, r * r - far * far)) - margin;
-        return std::pair{cx - half, cx + half};
-    };
-}
-
-// A centred box between y0 and y0 + h that fits inside the circle.
+// A centred box between y0 and y0 + h that fits inside the circle, less a margin at each end.
 Box CircleBand(double cx, double cy, double r, double y0, double h, double margin) {
-    const auto [left, right] = InCircle(cx, cy, r, margin)(y0, y0 + h);
-    return {left, y0, right - left, h};
+    const double far = std::max(std::abs(y0 - cy), std::abs(y0 + h - cy));
+    const double half = std::sqrt(std::max(0.0, r * r - far * far)) - margin;
+    return {cx - half, y0, 2 * half, h};
 }
 
 void RoundOutline(FormCanvas& c, double cx, double cy, double r, double hole) {
@@ -40,21 +32,10 @@ void DrawCdDiscLabel(FormCanvas& c) {
     c.Text(CircleBand(cx, cy, hole + 14, 30, 4, 2), Placeholder(u'X', -1), Align::Centre);
     c.Text({7, 56.5, 30, 4}, Placeholder(u'D', -1), Align::Left);
     c.Text({80, 56.5, 30, 4}, Placeholder(u'M', -1), Align::Right);
-    // Two half-lines per row, left and right of the middle: 16 titles in the lower half.
+    // Two columns below the hole, as wide as the circle leaves the lowest line: 16 titles.
     const TrackStyle style{2.5, 3.2, false, false};
-    const Chord whole = InCircle(cx, cy, r, 3);
-    TrackLinesInChords(
-        c, 81.5, 1, 8,
-        [&](double y0, double y1) {
-            return std::pair{whole(y0, y1).first, cx - 1.5};
-        },
-        style);
-    TrackLinesInChords(
-        c, 81.5, 9, 8,
-        [&](double y0, double y1) {
-            return std::pair{cx + 1.5, whole(y0, y1).second};
-        },
-        style);
+    const Box block = CircleBand(cx, cy, r, 81.5, 8 * style.pitch, 3);
+    TrackColumns(c, block, 1, 8, 2, style, 3);
 }
 
 // Record centre label, 100 mm across with the 7.24 mm spindle hole.
@@ -66,7 +47,8 @@ void DrawLpCentreLabel(FormCanvas& c) {
     c.Text(CircleBand(cx, cy, r, 26, 3.6, 3), Placeholder(u'X', -1), Align::Centre);
     c.Text({9, 48.2, 35, 3.6}, Placeholder(u'D', -1), Align::Left);
     c.Text({56, 48.2, 35, 3.6}, Placeholder(u'M', -1), Align::Right);
-    TrackLinesInChords(c, 56, 1, 10, InCircle(cx, cy, r, 4), {2.4, 3.3, true, true});
+    const TrackStyle style{2.4, 3.3, true, true};
+    TrackColumns(c, CircleBand(cx, cy, r, 56, 10 * style.pitch, 4), 1, 10, 1, style);
 }
 
 // MiniDisc: the face label (52 x 38 mm) above the spine label (68 x 4.5 mm).
@@ -84,7 +66,7 @@ void DrawMiniDiscLabel(FormCanvas& c) {
     c.Font(2.6, true);
     c.Text({1.5, 42.3, 44, 3.2}, Placeholder(u'L', 1));
     c.Font(2.4);
-    c.Text({46.5, 42.4, 20, 3.1}, Placeholder(u'L', 2), Align::Right);
+    c.Text({46.5, 42.4, 20, 3.1}, Placeholder(u'L', 2));
 }
 
 // A plain 100 x 50 mm label for whatever the other media are.

@@ -27,16 +27,6 @@ void TrackColumns(FormCanvas& canvas, const Box& area, int first, int rows, int 
                       first + c * rows + r, style);
 }
 
-void TrackLinesInChords(FormCanvas& canvas, double top, int first, int rows, const Chord& chord,
-                        const TrackStyle& style) {
-    canvas.Font(style.font);
-    for (int r = 0; r < rows; ++r) {
-        const double y = top + r * style.pitch;
-        const auto [left, right] = chord(y, y + style.pitch);
-        TrackLine(canvas, {left, y, right - left, style.pitch}, first + r, style);
-    }
-}
-
 void TitleLines(FormCanvas& canvas, const Box& first, double firstFont, const Box& second,
                 double secondFont, Align align) {
     canvas.Font(firstFont, true);

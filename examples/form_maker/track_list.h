@@ -3,8 +3,6 @@
 
 #include "examples/form_maker/form_canvas.h"
 
-#include <functional>
-
 namespace forms {
 
 struct TrackStyle {
@@ -18,12 +16,6 @@ struct TrackStyle {
 /// gap mm between columns.
 void TrackColumns(FormCanvas& canvas, const Box& area, int first, int rows, int columns,
                   const TrackStyle& style, double gap = 4);
-
-/// Tracks in rows that narrow to fit a round label: width(y0, y1) gives the usable left
-/// and right edge of the line between y0 and y1.
-using Chord = std::function<std::pair<double, double>(double y0, double y1)>;
-void TrackLinesInChords(FormCanvas& canvas, double top, int first, int rows, const Chord& chord,
-                        const TrackStyle& style);
 
 /// "#L01" and "#L02" in two boxes, the first bold.
 void TitleLines(FormCanvas& canvas, const Box& first, double firstFont, const Box& second,

@@ -36,7 +36,7 @@ QStringList SheetDatabase::DefaultFolders() {
 }
 
 void SheetDatabase::Load(const QStringList& folders) {
-    m_products.clear(), m_searchText.clear(), m_refusals.clear();
+    m_products.clear(), m_searchText.clear(), m_names.clear(), m_refusals.clear();
     std::vector<TemplateEntry> entries;
     for (const QString& folder : folders) {
         const QDir dir(folder);
@@ -93,15 +93,17 @@ void SheetDatabase::Resolve(std::vector<TemplateEntry>& entries) {
                   const int brand = collator.compare(a.brand, b.brand);
                   return brand != 0 ? brand < 0 : collator.compare(a.part, b.part) < 0;
               });
-    for (const SheetTemplate& s : m_products)
+    for (const SheetTemplate& s : m_products) {
         m_searchText.push_back(
             QStringLiteral("%1 %2 %3").arg(s.brand, s.part, s.description).toCaseFolded());
+        m_names.push_back(Key(s.brand, s.part));
+    }
 }
 
 const SheetTemplate* SheetDatabase::Find(const QString& name) const {
     const QString key = name.simplified().toCaseFolded();
-    for (std::size_t i = 0; i < m_products.size(); ++i)
-        if (Key(m_products[i].brand, m_products[i].part) == key) return &m_products[i];
+    for (std::size_t i = 0; i < m_names.size(); ++i)
+        if (m_names[i] == key) return &m_products[i];
     return nullptr;
 }
 

@@ -38,6 +38,7 @@ private:
 
     std::vector<SheetTemplate> m_products;
     std::vector<QString> m_searchText; ///< per product: "brand part description", folded
+    std::vector<QString> m_names;      ///< per product: "brand part", folded
     std::vector<Refusal> m_refusals;
 };
 

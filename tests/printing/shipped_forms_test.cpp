@@ -19,6 +19,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <QProcess>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
@@ -118,6 +119,21 @@ protected:
     std::vector<InstalledForm> forms;
     LabelFixture fx;
 };
+
+// The forms kept in the repository are what their program draws today.
+TEST_F(ShippedForms, AreWhatTheirProgramWrites) {
+    QProcess maker;
+    maker.start(QStringLiteral(KORVEL_FORM_MAKER), {fx.Path(QString())});
+    ASSERT_TRUE(maker.waitForFinished(30000));
+    ASSERT_EQ(maker.exitCode(), 0);
+    for (const InstalledForm& form : forms) {
+        const QString name = QFileInfo(form.path).fileName();
+        QFile kept(QStringLiteral(KORVEL_EXAMPLES_DIR "/forms/") + name), made(fx.Path(name));
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly) && made.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(kept.readAll() == made.readAll())
+            << name.toStdString() << " is stale: run cmake --build build --target forms";
+    }
+}
 
 TEST_F(ShippedForms, EveryPlaceholderIsOneClippedTextInsideTheFrame) {
     for (const InstalledForm& form : forms) {
