@@ -1,30 +1,13 @@
 #include "metaview/export/png_file.h"
 
+#include "emf/crc32.h"
+
 #include <QImage>
 #include <QtEndian>
-
-#include <array>
 
 namespace metaview {
 
 namespace {
-
-// CRC-32 of ISO 3309 as the chunks carry it (PNG specification, section 5.5).
-std::uint32_t Crc32(const char* data, qsizetype size, std::uint32_t crc = 0xFFFFFFFFu) {
-    static const std::array<std::uint32_t, 256> table = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t n = 0; n < 256; ++n) {
-            std::uint32_t c = n;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    for (qsizetype i = 0; i < size; ++i)
-        crc = table[(crc ^ std::uint8_t(data[i])) & 0xFF] ^ (crc >> 8);
-    return crc;
-}
 
 void AppendU32(QByteArray& out, std::uint32_t v) {
     const std::uint32_t be = qToBigEndian(v);
@@ -37,7 +20,8 @@ void AppendChunk(QByteArray& out, const char (&type)[5], const QByteArray& data)
     const qsizetype start = out.size();
     out.append(type, 4);
     out.append(data);
-    AppendU32(out, Crc32(out.constData() + start, out.size() - start) ^ 0xFFFFFFFFu);
+    const auto* typeAndData = reinterpret_cast<const std::byte*>(out.constData()) + start;
+    AppendU32(out, emf::Crc32({typeAndData, std::size_t(out.size() - start)}));
 }
 
 // Each row as R, G, B bytes after its filter byte: none for the first, "Up" for the rest.
