@@ -23,8 +23,26 @@ struct TextFrame {
     double scaleX = 1, scaleY = 1;
 };
 
+// How much wider than its own proportions the playback draws the picture: a picture shown
+// stretched draws its glyphs stretched with it, as every other shape. Only the playback
+// frame counts; a mapping mode that scales its axes differently keeps the font's shape, as
+// in GDI.
+double FrameStretch(const DcCore& dc) {
+    const double sx = std::hypot(dc.base.m11(), dc.base.m12());
+    const double sy = std::hypot(dc.base.m21(), dc.base.m22());
+    if (!(sx > 0) || !(sy > 0)) return 1;
+    const double stretch = sx / sy;
+    // Fitting a picture to whole pixels distorts it by a fraction of a percent.
+    return std::abs(stretch - 1) < 0.01 || !std::isfinite(stretch) ? 1 : stretch;
+}
+
+// Logical units to the device as the picture would be drawn at its own proportions.
+QTransform UnstretchedDevice(const DcCore& dc) {
+    return dc.ToDevice() * QTransform::fromScale(1 / FrameStretch(dc), 1);
+}
+
 TextFrame FrameAt(const DcCore& dc, QPointF logical, const LogFont& font) {
-    const QTransform t = dc.ToDevice();
+    const QTransform t = UnstretchedDevice(dc);
     const QPointF o = t.map(QPointF(0, 0));
     QPointF ux = t.map(QPointF(1, 0)) - o;
     const QPointF uy = t.map(QPointF(0, 1)) - o;
@@ -173,6 +191,7 @@ void DrawRun(DcCore& dc, const TextRun& run, const LogFont& lf) {
     const double width = RunWidth(run, fm, frame.scaleX);
     const QPointF start = AlignedStart(dc.state.textAlign, width, fm);
     if (updateCp) UpdateCurrentPosition(dc.state, width / frame.scaleX);
+    p.scale(FrameStretch(dc), 1);
     p.translate(frame.origin);
     p.rotate(frame.angle);
     if (dc.state.bkMode == OPAQUE)
