@@ -75,7 +75,8 @@ int RunViewer(int argc, char* argv[], const metaview::ViewerStart& start) {
         QIcon::fromTheme(QStringLiteral("kelvane"), QIcon(QStringLiteral(":/icons/kelvane.png"))));
     ConsolePrompts console;
     CMainFrame frame(screenshot ? &console : nullptr);
-    frame.resize(1100, 760);
+    // A screenshot has one size; a window takes its size and place from the last run.
+    if (screenshot) frame.resize(1100, 760);
     frame.show();
     // When none of the named files opens, the start ends after their messages.
     QStringList files;

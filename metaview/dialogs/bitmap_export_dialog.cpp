@@ -156,8 +156,8 @@ bool CBitmapExportDlg::RenderToBitmap(const QString& path, std::string& error) {
 void CBitmapExportDlg::save() {
     // The sizes are checked before anything is written, not after.
     if (!fieldsInRange()) return;
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), {},
-                                                      QStringLiteral("Bitmap (*.bmp)"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save As"), m_strFileName, QStringLiteral("Bitmap (*.bmp)"));
     if (path.isEmpty()) return;
     const QString file = QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".bmp") : path;
     std::string error;

@@ -3,6 +3,7 @@
 // picture's proportions, and the BMP file the picture is drawn into as the view shows it.
 
 #include <QDialog>
+#include <QString>
 
 #include <cstdint>
 #include <string>
@@ -22,6 +23,8 @@ public:
     std::uint32_t m_nWidth = 100;     ///< mm
     std::uint32_t m_nHeight = 100;    ///< mm
     bool m_bKeepRatio = false;
+    /// The name the save prompt proposes; set by the caller, empty for none.
+    QString m_strFileName;
 
     QComboBox* ResolutionBox() const { return m_resolution; }
     QLineEdit* WidthField() const { return m_width; }

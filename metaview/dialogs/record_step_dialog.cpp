@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -28,8 +29,9 @@ QLabel* ValueField() {
 
 // A parameter line for the list: ANSI text, with its tabs expanded to stops twelve
 // characters apart, as wide as the longest decimal value and its gap.
+constexpr qsizetype kTabStop = 12;
+
 QString ParameterLine(const std::string& text) {
-    constexpr qsizetype kTabStop = 12;
     const std::u16string wide = emf::FromCp1252(text);
     QString line;
     for (char16_t c : wide) {
@@ -88,8 +90,12 @@ void CRecordStepDlg::buildControls() {
     m_size = ValueField();
     m_parameters = new QListWidget;
     m_parameters->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_parameters->setMinimumSize(
-        QFontMetrics(m_parameters->font()).horizontalAdvance(QString(40, QLatin1Char('8'))), 160);
+    // Four decimal columns fit beside the scroll bar, the longest form.
+    const int columns = QFontMetrics(m_parameters->font())
+                            .horizontalAdvance(QString(4 * kTabStop, QLatin1Char('8')));
+    m_parameters->setMinimumSize(columns + 2 * m_parameters->frameWidth() + 8 +
+                                     style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                                 160);
 
     auto* fields = new QGridLayout;
     const char* labels[] = {"Record #", "Function :", "Size :"};

@@ -47,6 +47,19 @@ bool SaveNeedsPrompt(std::string_view docPath) {
     return ext != FirstFilterExtension();
 }
 
+std::string EmfSaveTarget(std::string_view path) {
+    std::string target(path);
+    const std::size_t dot = ExtensionStart(path);
+    if (dot == std::string_view::npos) return target + ".emf";
+    std::string ext(path.substr(dot));
+    for (char& c : ext)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (ext != ".wmf") return target;
+    // ".Wmf" and the like follow their first letter's case.
+    const bool upper = std::isupper(static_cast<unsigned char>(path[dot + 1]));
+    return target.substr(0, dot) + (upper ? ".EMF" : ".emf");
+}
+
 std::string ProposeSaveName(std::string_view docPath, std::string_view title, bool replace) {
     std::string name(docPath);
     if (name.empty() && replace) {

@@ -34,6 +34,11 @@ namespace metaview {
 /// then becomes ".EMF" (appended when the name has none).
 std::string ProposeSaveName(std::string_view docPath, std::string_view title, bool replace);
 
+/// The file Save As writes for the name the user chose: EMF bytes only ever, so a ".wmf"
+/// name (any case) becomes ".emf" in the same case and a name without an extension gets
+/// ".emf"; any other name stays as chosen.
+std::string EmfSaveTarget(std::string_view path);
+
 /// Whether a plain Save must go through the save prompt: the document has no path, or its
 /// file is not named ".EMF" (case aside), so a WMF is never overwritten with EMF bytes under
 /// its old name.

@@ -4,7 +4,9 @@
 #include "metaview/document/viewer_document.h"
 #include "metaview/windows/emf_view.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QVBoxLayout>
 
 CChildFrame::CChildFrame(metaview::ViewerDocument& doc, QWidget* parent)
@@ -20,12 +22,28 @@ CChildFrame::CChildFrame(metaview::ViewerDocument& doc, QWidget* parent)
     layout->addWidget(m_note);
     layout->addWidget(m_view, 1);
     setWidget(content);
+    releaseCloseKeys();
     connect(&doc, &metaview::ViewerDocument::TitleChanged, this, &CChildFrame::updateCaption);
     connect(&doc, &metaview::ViewerDocument::Updated, this, [this](bool replaced) {
         if (replaced) updateNote();
     });
     updateCaption();
     updateNote();
+}
+
+// The main window's Close Window command owns Ctrl+W and Ctrl+F4 on every platform; the
+// window's own menu takes some of them on some platforms, where two owners would make each
+// key do nothing.
+void CChildFrame::releaseCloseKeys() {
+    QMenu* menu = systemMenu();
+    if (!menu) return;
+    const QList<QKeySequence> taken{QKeySequence(Qt::CTRL | Qt::Key_W),
+                                    QKeySequence(Qt::CTRL | Qt::Key_F4)};
+    for (QAction* action : menu->actions()) {
+        QList<QKeySequence> keys = action->shortcuts();
+        keys.removeIf([&](const QKeySequence& key) { return taken.contains(key); });
+        if (keys.size() != action->shortcuts().size()) action->setShortcuts(keys);
+    }
 }
 
 metaview::ViewerDocument& CChildFrame::Document() const {

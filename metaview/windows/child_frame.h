@@ -26,6 +26,7 @@ public:
     void SetWindowNumber(int number);
 
 private:
+    void releaseCloseKeys();
     void updateCaption();
     void updateNote();
 

@@ -79,17 +79,29 @@ void CKelvane::ToggleFixedAspect() {
     viewport()->update();
 }
 
-void CKelvane::ZoomIn() {
-    if (m_nZoom >= metaview::kMaxZoom) return;
-    ++m_nZoom;
-    updateScrollBars();
-    viewport()->update();
+void CKelvane::ZoomIn(std::optional<QPoint> at) {
+    if (m_nZoom < metaview::kMaxZoom) zoomTo(m_nZoom + 1, at);
 }
 
-void CKelvane::ZoomOut() {
-    if (m_nZoom <= metaview::kMinZoom) return;
-    --m_nZoom;
+void CKelvane::ZoomOut(std::optional<QPoint> at) {
+    if (m_nZoom > metaview::kMinZoom) zoomTo(m_nZoom - 1, at);
+}
+
+// The point keeps its place in the picture, as a fraction of the drawing rectangle, and the
+// scroll bars move it back under the pointer as far as their ranges allow.
+void CKelvane::zoomTo(int zoom, std::optional<QPoint> at) {
+    const QPoint pointer = at.value_or(viewport()->rect().center());
+    const emf::RectL before = DrawingRect();
+    const QPointF content = QPointF(pointer + scrollOffset());
+    const double fx = (content.x() - before.left) / std::max(1, before.right - before.left);
+    const double fy = (content.y() - before.top) / std::max(1, before.bottom - before.top);
+    m_nZoom = zoom;
     updateScrollBars();
+    const emf::RectL after = DrawingRect();
+    horizontalScrollBar()->setValue(
+        qRound(after.left + fx * (after.right - after.left) - pointer.x()));
+    verticalScrollBar()->setValue(
+        qRound(after.top + fy * (after.bottom - after.top) - pointer.y()));
     viewport()->update();
 }
 
@@ -157,8 +169,9 @@ void CKelvane::mousePressEvent(QMouseEvent* event) {
     const bool left = event->button() == Qt::LeftButton;
     const bool right = event->button() == Qt::RightButton;
     if (g_bZoomMode) {
-        if (left) ZoomIn();
-        if (right) ZoomOut();
+        const QPoint at = event->position().toPoint();
+        if (left) ZoomIn(at);
+        if (right) ZoomOut(at);
     } else if (left) {
         SelectAt(event->position().toPoint());
     } else if (right && m_doc.Data().HasPicture() && m_doc.Data().SelectionShown()) {

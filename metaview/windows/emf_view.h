@@ -9,6 +9,7 @@
 #include <QImage>
 
 #include <cstdint>
+#include <optional>
 
 namespace metaview {
 class ViewerDocument;
@@ -35,8 +36,10 @@ public:
     bool FixedAspect() const { return m_bFixedAspect; }
     void ToggleFixedAspect();
     int Zoom() const { return m_nZoom; }
-    void ZoomIn();
-    void ZoomOut();
+    /// One zoom step in or out, keeping the picture's point under at (a viewport point; its
+    /// centre when none) where it is.
+    void ZoomIn(std::optional<QPoint> at = {});
+    void ZoomOut(std::optional<QPoint> at = {});
     /// Select mode's click at a point of the viewport: outlines the smallest drawing record
     /// there, or hides the outline when none is there.
     void SelectAt(QPoint point);
@@ -58,6 +61,7 @@ protected:
 private:
     void onDocumentUpdated(bool pictureReplaced);
     void updateScrollBars();
+    void zoomTo(int zoom, std::optional<QPoint> at);
     void applyCursor();
     QPoint scrollOffset() const;
     /// What the view shows now: the part of the drawing rectangle it caches (all of it, or

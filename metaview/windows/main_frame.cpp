@@ -12,12 +12,17 @@
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
+#include <QStyle>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace {
 
 const QString kAppTitle = QStringLiteral("Korvel-Software Kelvane");
+const QString kGeometryKey = QStringLiteral("Window/Geometry");
 
 } // namespace
 
@@ -86,12 +91,12 @@ void CMainFrame::createMenus() {
     m_ShortMenus = {createFileMenu(false), view, help};
     m_DocumentMenus = {
         createFileMenu(true),
-        menu("Edit", {a.editPaste}),
+        menu("&Edit", {a.editPaste}),
         view,
-        menu("Play List", {a.viewPlayList, nullptr, a.clearPlayList, a.playNextRecord,
-                           a.playCompleteFile, nullptr, a.playCurrentList}),
+        menu("&Play List", {a.viewPlayList, nullptr, a.clearPlayList, a.playNextRecord,
+                            a.playCompleteFile, nullptr, a.playCurrentList}),
         menu("&Information", {a.showFileInfo}),
-        menu("Options", {a.fixedAspect, a.askSaveOption}),
+        menu("&Options", {a.fixedAspect, a.askSaveOption}),
         m_pWindowMenu = new QMenu(QStringLiteral("&Window"), this),
         help};
     connect(m_pWindowMenu, &QMenu::aboutToShow, this, &CMainFrame::fillWindowMenu);
@@ -100,7 +105,7 @@ void CMainFrame::createMenus() {
         m->setToolTipsVisible(true);
         connect(m, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUi);
     }
-    addActions({a.nextPane, a.previousPane});
+    addActions({a.nextPane, a.previousPane, a.closeWindow});
 }
 
 void CMainFrame::createToolBar() {
@@ -131,9 +136,10 @@ void CMainFrame::showMenus(bool document) {
 void CMainFrame::connectWindowActions() {
     const CViewerActions& a = m_Actions;
     connect(a.windowNew, &QAction::triggered, this, &CMainFrame::NewWindow);
-    connect(a.windowCascade, &QAction::triggered, m_pMdiArea, &QMdiArea::cascadeSubWindows);
+    connect(a.windowCascade, &QAction::triggered, this, &CMainFrame::cascadeWindows);
     connect(a.windowTile, &QAction::triggered, m_pMdiArea, &QMdiArea::tileSubWindows);
     connect(a.windowArrange, &QAction::triggered, this, &CMainFrame::arrangeIcons);
+    connect(a.closeWindow, &QAction::triggered, m_pMdiArea, &QMdiArea::closeActiveSubWindow);
     connect(a.nextPane, &QAction::triggered, m_pMdiArea, &QMdiArea::activateNextSubWindow);
     connect(a.previousPane, &QAction::triggered, m_pMdiArea, &QMdiArea::activatePreviousSubWindow);
     connect(a.helpAbout, &QAction::triggered, this, &CMainFrame::about);
@@ -178,7 +184,36 @@ CChildFrame* CMainFrame::addChild(metaview::ViewerDocument& doc) {
     renumberWindows(doc);
     child->resize(m_pMdiArea->viewport()->size() * 2 / 3);
     child->show();
+    keepInside(*child);
     return child;
+}
+
+// The area's own placement may put a window past its edges; it moves back in, shrinking
+// only where it is larger than the area.
+void CMainFrame::keepInside(QMdiSubWindow& window) const {
+    const QSize area = m_pMdiArea->viewport()->size();
+    const QSize size = window.size().boundedTo(area);
+    window.resize(size);
+    window.move(std::clamp(window.x(), 0, area.width() - size.width()),
+                std::clamp(window.y(), 0, area.height() - size.height()));
+}
+
+// Each window two thirds of the area, one title bar lower and to the right of the last;
+// the area's own cascade shrinks them to their smallest size.
+void CMainFrame::cascadeWindows() {
+    const QSize area = m_pMdiArea->viewport()->size();
+    const QSize size = area * 2 / 3;
+    const int step = std::max(16, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    QPoint at;
+    for (QMdiSubWindow* window : m_pMdiArea->subWindowList(QMdiArea::StackingOrder)) {
+        if (window->isMinimized()) continue;
+        if (window->isMaximized()) window->showNormal();
+        if (at.x() + size.width() > area.width() || at.y() + size.height() > area.height()) at = {};
+        window->setGeometry(QRect(at, size));
+        keepInside(*window);
+        window->raise();
+        at += QPoint(step, step);
+    }
 }
 
 void CMainFrame::renumberWindows(metaview::ViewerDocument& doc) {
@@ -237,7 +272,14 @@ void CMainFrame::UpdateCommandUi() {
     a.fixedAspect->setChecked(view && view->FixedAspect());
     a.askSaveOption->setChecked(doc && doc->Doc().m_bAskSaveOption);
     a.editPaste->setEnabled(doc && metaview::ClipboardHasMetafile());
-    a.zoomMode->setEnabled(view && view->FixedAspect());
+    const bool zoomable = view && view->FixedAspect();
+    a.zoomMode->setEnabled(zoomable);
+    // A disabled button says why, and how to have it.
+    const QString zoomTip = zoomable ? QStringLiteral("Zoom mode")
+                                     : QStringLiteral("Zoom mode: turn on Options > Fixed "
+                                                      "aspect ratio to zoom");
+    a.zoomMode->setToolTip(zoomTip);
+    a.zoomMode->setStatusTip(zoomTip);
     a.zoomMode->setChecked(g_bZoomMode);
     a.selectMode->setChecked(!g_bZoomMode);
 }
@@ -246,11 +288,19 @@ void CMainFrame::readSettings() {
     QSettings settings;
     m_Recent.Read(settings);
     updateRecentFileActions();
+    if (restoreGeometry(settings.value(kGeometryKey).toByteArray())) return;
+    // The first start: three quarters of the screen's work area, in its middle.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect work = screen->availableGeometry();
+        resize(work.size() * 3 / 4);
+        move(work.center() - rect().center());
+    }
 }
 
 void CMainFrame::writeSettings() {
     QSettings settings;
     m_Recent.Write(settings);
+    settings.setValue(kGeometryKey, saveGeometry());
 }
 
 // Quitting asks about every changed document first and closes nothing when one is kept.

@@ -19,7 +19,10 @@ class QToolBar;
 
 namespace metaview {
 class ViewerDocument;
-}
+/// The name the bitmap export proposes: the picture's file with ".bmp" for its extension,
+/// or the title of a document without a file.
+QString BitmapName(const ViewerDocument& doc);
+} // namespace metaview
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -91,6 +94,8 @@ private:
     void updateRecentFileActions();
     void fillWindowMenu();
     void arrangeIcons();
+    void cascadeWindows();
+    void keepInside(QMdiSubWindow& window) const;
     void about();
     void showFileInfo();
     void saveBitmap();

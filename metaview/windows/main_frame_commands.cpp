@@ -12,6 +12,8 @@
 #include "common/about_box.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -43,6 +45,16 @@ void Paste(metaview::ViewerDocument& doc) {
 }
 
 } // namespace
+
+namespace metaview {
+
+QString BitmapName(const ViewerDocument& doc) {
+    if (doc.PathName().isEmpty()) return doc.Title() + QStringLiteral(".bmp");
+    const QFileInfo file(doc.PathName());
+    return file.dir().filePath(file.completeBaseName() + QStringLiteral(".bmp"));
+}
+
+} // namespace metaview
 
 void CMainFrame::connectViewActions() {
     const CViewerActions& a = m_Actions;
@@ -101,5 +113,6 @@ void CMainFrame::saveBitmap() {
     metaview::ViewerDocument* doc = activeDocument();
     if (!doc || !doc->Data().HasPicture()) return;
     CBitmapExportDlg dialog(doc->Data(), this);
+    dialog.m_strFileName = metaview::BitmapName(*doc);
     dialog.exec();
 }

@@ -159,8 +159,11 @@ bool CMainFrame::DoSave(metaview::ViewerDocument& doc, const QString& pathName, 
         const std::string proposed = metaview::ProposeSaveName(FilePath(doc.PathName()).string(),
                                                                doc.Title().toStdString(), replace);
         if (doc.Doc().m_bAskSaveOption && !m_Prompts.AskSaveOption(this, doc.Doc())) return false;
-        target = m_Prompts.AskSavePath(this, QFile::decodeName(proposed.c_str()));
-        if (target.isEmpty()) return false;
+        const QString chosen = m_Prompts.AskSavePath(this, QFile::decodeName(proposed.c_str()));
+        if (chosen.isEmpty()) return false;
+        target = QFile::decodeName(metaview::EmfSaveTarget(FilePath(chosen).string()).c_str());
+        if (target != chosen && QFileInfo::exists(target) && !m_Prompts.AskReplace(this, target))
+            return false;
     }
     std::string error;
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -55,7 +55,8 @@ CViewerActions::CViewerActions(QObject* p)
                            QKeySequence(Qt::CTRL | Qt::Key_V))),
       viewTaskbar(
           MakeCheckable(p, "&Taskbar", "Switches the Taskbar on and off.\nTaskbar on/off", true)),
-      viewPlayList(MakeAction(p, "View play list", "View the current play list.\nView play list")),
+      viewPlayList(MakeAction(p, "View play list", "View the current play list.\nView play list",
+                              QKeySequence(Qt::CTRL | Qt::Key_L))),
       clearPlayList(
           MakeAction(p, "Clear play list",
                      "Clears the current metafile play list and the screen .\nClear play list")),
@@ -66,8 +67,9 @@ CViewerActions::CViewerActions(QObject* p)
           MakeAction(p, "Play complete file", "Play the complete metafile.\nPlay complete file")),
       playCurrentList(MakeAction(p, "Play current list",
                                  "Play the current play list in detail.\nPlay current list")),
-      showFileInfo(
-          MakeAction(p, "&Show file info", "Shows detailed file information.\nShow file info")),
+      showFileInfo(MakeAction(p, "&Show file info",
+                              "Shows detailed file information.\nShow file info",
+                              QKeySequence(Qt::CTRL | Qt::Key_I))),
       fixedAspect(MakeCheckable(
           p, "Fixed aspect ratio",
           "Keep the original aspect ratio during window resizing.\nKeep original aspect ratio",
@@ -86,6 +88,7 @@ CViewerActions::CViewerActions(QObject* p)
                            "Display program information, version number and copyright\nAbout")),
       selectMode(MakeCheckable(p, "Select mode", "Select mode", true)),
       zoomMode(MakeCheckable(p, "Zoom mode", "Zoom mode", false)),
+      closeWindow(MakeAction(p, "Close Window", "Close the active window\nClose Window")),
       nextPane(MakeAction(p, "Next Pane", "Switch to the next window pane\nNext Pane",
                           QKeySequence(Qt::Key_F6))),
       previousPane(MakeAction(p, "Prev Pane",
@@ -94,6 +97,8 @@ CViewerActions::CViewerActions(QObject* p)
     for (int i = 0; i < 4; ++i)
         recentFiles.append(MakeAction(p, QString(), "Opens this document."));
     recentPlaceholder->setEnabled(false);
+    closeWindow->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)});
     fileNew->setIcon(Shared("new"));
     fileOpen->setIcon(Shared("open"));
     fileSave->setIcon(Shared("save"));

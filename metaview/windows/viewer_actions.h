@@ -42,6 +42,7 @@ struct CViewerActions {
 
     QAction* selectMode;
     QAction* zoomMode;
+    QAction* closeWindow; ///< the active child window only, by keyboard
     QAction* nextPane;
     QAction* previousPane;
 

@@ -39,6 +39,13 @@ QString CViewerPrompts::AskSavePath(QWidget* parent, const QString& proposed) {
     return QFileDialog::getSaveFileName(parent, QStringLiteral("Save As"), proposed, Filter());
 }
 
+bool CViewerPrompts::AskReplace(QWidget* parent, const QString& path) {
+    return QMessageBox::question(
+               parent, QStringLiteral("Korvel-Software Kelvane"),
+               QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(path)) ==
+           QMessageBox::Yes;
+}
+
 CViewerPrompts::SaveChoice CViewerPrompts::AskSaveChanges(QWidget* parent, const QString& title) {
     const auto answer = QMessageBox::question(
         parent, QStringLiteral("Korvel-Software Kelvane"),

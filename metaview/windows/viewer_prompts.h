@@ -19,6 +19,9 @@ public:
     virtual bool AskSaveOption(QWidget* parent, CEMFDoc& doc);
     /// The save-file prompt with a proposed name; empty on Cancel.
     virtual QString AskSavePath(QWidget* parent, const QString& proposed);
+    /// Asks whether an existing file may be replaced; the file prompt asked only about the
+    /// name the user typed, not the one it became.
+    virtual bool AskReplace(QWidget* parent, const QString& path);
     /// Asks whether a changed document is saved before it closes.
     virtual SaveChoice AskSaveChanges(QWidget* parent, const QString& title);
     /// The open-file prompt; empty on Cancel.

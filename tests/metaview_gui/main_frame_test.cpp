@@ -47,8 +47,8 @@ TEST_F(ViewerTest, MenusFollowWhetherADocumentIsOpen) {
     ASSERT_TRUE(frame.OpenDocumentFile(File("shapes.emf", ShapesEmf())));
     ASSERT_TRUE(frame.OpenDocumentFile(File("small.wmf", SmallWmf())));
     EXPECT_EQ(frame.MdiArea()->subWindowList().size(), 2);
-    EXPECT_EQ(MenuTitles(frame), (QStringList{"&File", "Edit", "&View", "Play List", "&Information",
-                                              "Options", "&Window", "&?"}));
+    EXPECT_EQ(MenuTitles(frame), (QStringList{"&File", "&Edit", "&View", "&Play List",
+                                              "&Information", "&Options", "&Window", "&?"}));
     EXPECT_EQ(frame.windowTitle(), "Korvel-Software Kelvane - small.wmf");
     EXPECT_TRUE(frame.Actions().playCompleteFile->isEnabled());
     EXPECT_TRUE(frame.Actions().askSaveOption->isChecked());

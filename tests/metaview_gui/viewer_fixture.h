@@ -23,6 +23,10 @@ public:
         return savePath;
     }
     QStringList AskOpenPaths(QWidget*) override { return openPaths; }
+    bool AskReplace(QWidget*, const QString& path) override {
+        replaceAsked.append(path);
+        return replaceAnswer;
+    }
     SaveChoice AskSaveChanges(QWidget*, const QString& title) override {
         savePromptTitles.append(title);
         return saveChangesAnswer;
@@ -35,6 +39,8 @@ public:
     int optionAsked = 0;
     bool optionAnswer = true;   ///< OK (true) or Cancel
     bool saveCopyChoice = true; ///< the option chosen on OK
+    QStringList replaceAsked;
+    bool replaceAnswer = false;
     QStringList savePromptTitles;
     SaveChoice saveChangesAnswer = Cancel;
 };
