@@ -15,6 +15,8 @@ struct Unit {
 };
 
 // gLabels' own units: 72 points to the inch, 12 points to the pica.
+constexpr double kLongestLength = 10000; // mm
+
 constexpr Unit kUnits[] = {
     {"pt", 25.4 / 72}, {"in", 25.4}, {"mm", 1.0}, {"cm", 10.0}, {"pc", 25.4 / 6}};
 
@@ -66,9 +68,11 @@ std::optional<double> ParseLength(QStringView text) {
         }
     }
     bool ok = false;
-    const double value = t.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value)) return std::nullopt;
-    return value * factor;
+    const double mm = t.trimmed().toDouble(&ok) * factor;
+    // Nothing printed is longer than a few metres; beyond that the file is wrong, and the
+    // placement arithmetic must not be fed numbers it cannot hold.
+    if (!ok || !std::isfinite(mm) || std::abs(mm) > kLongestLength) return std::nullopt;
+    return mm;
 }
 
 } // namespace sheets

@@ -36,7 +36,8 @@ FormMargins ToFormMargins(const SheetTemplate& sheet);
 /// (the larger of the two axes).
 double RoundingError(const SheetTemplate& sheet);
 
-/// A length of gLabels' files: a number with pt, in, mm, cm or pc (no unit: points), as mm.
+/// A length of gLabels' files: a number with pt, in, mm, cm or pc (no unit: points), as mm;
+/// none when unreadable or longer than 10 m.
 std::optional<double> ParseLength(QStringView text);
 
 } // namespace sheets

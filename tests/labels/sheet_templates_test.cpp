@@ -40,7 +40,8 @@ TEST(SheetTemplates, EveryUnitOfTheFilesIsMillimetres) {
     // A bare number is in points, as gLabels reads it.
     EXPECT_DOUBLE_EQ(*ParseLength(u"36"), 12.7);
     EXPECT_DOUBLE_EQ(*ParseLength(u" 2 mm "), 2);
-    for (const char16_t* bad : {u"", u"mm", u"12 furlongs", u"1e999mm", u"nanmm"})
+    for (const char16_t* bad :
+         {u"", u"mm", u"12 furlongs", u"1e999mm", u"nanmm", u"1e300in", u"10.1m", u"20000mm"})
         EXPECT_FALSE(ParseLength(bad)) << QString::fromUtf16(bad).toStdString();
 }
 
