@@ -115,6 +115,7 @@ void CPrintCommands::ShowPreview(QWidget* parent, QPrinter& printer, CLabelPrint
     if (const QString warning = job.CellOverlapWarning(); !warning.isEmpty() && preview.layout()) {
         auto* note = new QLabel(warning, &preview);
         note->setWordWrap(true);
+        note->setContentsMargins(8, 4, 8, 4);
         note->setObjectName(QStringLiteral("cellOverlapWarning"));
         preview.layout()->addWidget(note);
     }

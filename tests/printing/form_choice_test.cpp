@@ -2,6 +2,8 @@
 // preview on "Paths", label sheet products on "Margins", and the overlap warnings.
 #include "label_fixture.h"
 
+#include "catalog_app/dialogs/prompts.h"
+#include "catalog_app/frame/print_commands.h"
 #include "catalog_app/settings/form_chooser_dialog.h"
 #include "catalog_app/settings/form_preview.h"
 #include "catalog_app/settings/prop_margin_page.h"
@@ -17,6 +19,7 @@
 #include "catalog/file/catalogue_file.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -29,9 +32,12 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -184,6 +190,57 @@ TEST_F(FormChoiceTest, ThePreviewWarnsOfOverlappingLabels) {
     job.SetSheet({10, 10, 121, 121, 2, 2, 1});
     EXPECT_TRUE(job.CellOverlapWarning().isEmpty());
     EXPECT_EQ(job.DocumentTitle(), "Moonlight Sessions");
+}
+
+// The modal windows are answered by a timer once they are up: the no-form message's button
+// is pressed, and the print preview shows its warning.
+void WhenModal(std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0, [act] {
+        QTimer* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [poll, act] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                poll->deleteLater();
+                act(modal);
+            }
+        });
+        poll->start(20);
+    });
+}
+
+TEST_F(FormChoiceTest, TheNoFormMessageHasAButtonToThePaths) {
+    WhenModal([](QWidget* box) {
+        Save(*box, "no_form_message.png");
+        for (QPushButton* b : box->findChildren<QPushButton*>())
+            if (b->text() == "Choose a print form...") b->click();
+    });
+    CDialogPrompts prompts;
+    EXPECT_TRUE(prompts.InformNoForm(nullptr, QStringLiteral("No valid printer form found")));
+}
+
+class CPreviewCommands : public CPrintCommands {
+public:
+    using CPrintCommands::CPrintCommands;
+    using CPrintCommands::ShowPreview;
+};
+
+TEST_F(FormChoiceTest, ThePrintPreviewShowsTheOverlapWarning) {
+    fx.SetForm(0, FormNamed("cd_booklet.emf"));
+    CLabelPrintJob job(fx.Settings(), catalogue);
+    ASSERT_FALSE(job.LoadForms({catalogue.Media().FindMedia(0)}));
+    job.SetSheet({10, 10, 100, 130, 2, 2, 1});
+    CDialogPrompts prompts;
+    CPreviewCommands commands(fx.Settings(), prompts);
+    QString shown;
+    WhenModal([&shown](QWidget* preview) {
+        if (auto* note = preview->findChild<QLabel*>(QStringLiteral("cellOverlapWarning")))
+            shown = note->text();
+        preview->resize(900, 760);
+        QTest::qWait(100);
+        Save(*preview, "print_preview_overlap.png");
+        preview->close();
+    });
+    commands.ShowPreview(nullptr, commands.Printer(), job);
+    EXPECT_TRUE(shown.contains("next column")) << shown.toStdString();
 }
 
 } // namespace
