@@ -139,6 +139,17 @@ TEST(Mapping, APlaceableWmfDrawsAtItsOwnProportionsFillingItsImage) {
         EXPECT_EQ(Rgb(img, p.x(), p.y()), kRed) << p.x() << "," << p.y();
 }
 
+// A frame spanning its whole 32-bit field is still a picture twice as wide as high.
+TEST(Mapping, AFrameAtTheLimitsOfItsFieldDrawsAtItsAspect) {
+    EmfBuilder b = RedFill();
+    b.SetFrame({INT32_MIN, INT32_MIN, INT32_MAX, 0});
+    b.Rectangle({0, 0, 100, 100});
+    const PictureResult r = b.Picture();
+    ASSERT_TRUE(r) << r.error;
+    const QImage img = RenderToImage(*r.picture, 400);
+    EXPECT_EQ(img.size(), QSize(400, 200));
+}
+
 TEST(Mapping, CallersViewportOriginMovesThePicture) {
     EmfBuilder b = RedFill();
     b.Rectangle({0, 0, 20, 20});

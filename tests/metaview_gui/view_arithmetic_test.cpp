@@ -25,6 +25,14 @@ TEST(ViewLayout, FittedSizeKeepsTheFrameProportions) {
     EXPECT_EQ(metaview::FittedSize({0, 0, 500, 500}, {0, 300}), (ViewSize{0, 0}));
 }
 
+// Frames spanning their whole 32-bit fields keep their proportions, as a 15 m plan must.
+TEST(ViewLayout, FramesAtTheLimitsOfTheirFieldsFitAtTheirAspect) {
+    EXPECT_EQ(metaview::FittedSize({INT32_MIN, INT32_MIN, INT32_MAX, 0}, {800, 600}),
+              (ViewSize{800, 400}));
+    EXPECT_EQ(metaview::FittedSize({0, 0, 1497122, 748561}, {800, 800}), (ViewSize{800, 400}));
+    EXPECT_EQ(metaview::FittedSize({INT32_MIN, 0, INT32_MAX, 1}, {800, 600}), (ViewSize{800, 0}));
+}
+
 TEST(ViewLayout, DrawingRectCentresOrStartsAtTheOrigin) {
     const emf::RectL stretched = metaview::DrawingRect({400, 300}, {100, 50}, false);
     EXPECT_EQ(stretched.right, 400);
