@@ -44,6 +44,10 @@ bool CDialogPrompts::InformNoForm(QWidget* parent, const QString& message) {
     return box.clickedButton() == choose;
 }
 
+void CDialogPrompts::Tell(QWidget* parent, const QString& message) {
+    QMessageBox::information(parent, ui::kMessageTitle, message);
+}
+
 CPrompts::SaveAnswer CDialogPrompts::AskToSave(QWidget* parent, const QString& title) {
     switch (QMessageBox::question(parent, ui::kMessageTitle,
                                   QStringLiteral("Save changes to %1?").arg(title),

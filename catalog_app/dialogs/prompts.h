@@ -22,6 +22,8 @@ public:
     virtual bool Confirm(QWidget* parent, const QString& question) = 0;
     /// Shows a message with an OK button.
     virtual void Inform(QWidget* parent, const QString& message) = 0;
+    /// Shows good news with an OK button (no warning sign).
+    virtual void Tell(QWidget* parent, const QString& message) { Inform(parent, message); }
     /// Shows the no-form message with OK and a button that leads to the form paths; true
     /// when that button was chosen.
     virtual bool InformNoForm(QWidget* parent, const QString& message) {
@@ -56,6 +58,7 @@ public:
                         CTrackDialogValues& values) override;
     bool Confirm(QWidget* parent, const QString& question) override;
     void Inform(QWidget* parent, const QString& message) override;
+    void Tell(QWidget* parent, const QString& message) override;
     bool InformNoForm(QWidget* parent, const QString& message) override;
     SaveAnswer AskToSave(QWidget* parent, const QString& title) override;
     ChangedAnswer AskToOverwriteChanged(QWidget* parent, const QString& title) override;

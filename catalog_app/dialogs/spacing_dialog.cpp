@@ -5,21 +5,17 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
 
-// A read-only number whose arrows write into it.
+// A cell number: typed or stepped with the arrows, never outside the sheet.
 QSpinBox* MakeCounter(int maximum, QWidget* parent) {
     auto* field = new QSpinBox(parent);
     field->setRange(1, std::max(1, maximum));
     field->setValue(1);
-    // The field takes no typing, but its arrows (a read-only spin box would ignore them)
-    // write the number into it.
-    if (auto* text = field->findChild<QLineEdit*>()) text->setReadOnly(true);
     field->setMinimumWidth(80);
     return field;
 }

@@ -58,12 +58,12 @@ QStringList PickAudioFiles(QWidget* parent) {
     return folder.isEmpty() ? dialog.selectedFiles() : folder;
 }
 
-CMediaSheetValues SheetValuesOf(const catalog::NewMedium& medium) {
+CMediaSheetValues SheetValuesOf(const catalog::NewMedium& medium, std::uint32_t mediaIndex) {
     MinSecLength total = 0;
     for (const catalog::NewTrack& track : medium.tracks)
         total = catalog::AddLength(total, track.length);
     CMediaSheetValues values;
-    values.indexText = QStringLiteral("000000");
+    values.indexText = ui::FormatIndex(mediaIndex);
     values.totalText = ui::FormatLength(total);
     values.trackCountText = QString::number(medium.tracks.size());
     values.title1 = medium.title1;

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <cstdint>
+
 #include <vector>
 
 class QWidget;
@@ -24,7 +26,7 @@ ChosenFiles ReadChosen(const QStringList& paths);
 QStringList PickAudioFiles(QWidget* parent);
 
 /// The "Media Information" sheet's values for the medium about to be added.
-CMediaSheetValues SheetValuesOf(const catalog::NewMedium& medium);
+CMediaSheetValues SheetValuesOf(const catalog::NewMedium& medium, std::uint32_t mediaIndex);
 
 /// The sheet's values back into the medium (titles, type, date, information).
 void TakeSheetValues(const CMediaSheetValues& values, catalog::NewMedium& medium);

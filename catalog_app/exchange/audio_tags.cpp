@@ -1,8 +1,10 @@
 #include "catalog_app/exchange/audio_tags.h"
 
 #include <taglib/fileref.h>
+#include <taglib/infotag.h>
 #include <taglib/tag.h>
 #include <taglib/tpropertymap.h>
+#include <taglib/wavfile.h>
 
 #include <algorithm>
 #include <array>
@@ -31,6 +33,15 @@ unsigned LeadingNumber(const std::string& text) {
         value = value * 10 + unsigned(c - '0');
     }
     return value;
+}
+
+void TakeTag(const TagLib::Tag& tag, catalog::AudioFileTags& tags) {
+    // What an earlier tag gave stays; a later one only fills what is still missing.
+    if (tags.album.empty()) tags.album = Utf8(tag.album());
+    if (tags.artist.empty()) tags.artist = Utf8(tag.artist());
+    if (tags.title.empty()) tags.title = Utf8(tag.title());
+    if (tags.year == 0) tags.year = tag.year();
+    if (tags.track == 0) tags.track = tag.track();
 }
 
 } // namespace
@@ -64,13 +75,11 @@ std::optional<catalog::AudioFileTags> ReadAudioTags(const std::filesystem::path&
     tags.fileName = path.filename().string();
     tags.folder = path.parent_path().filename().string();
     tags.seconds = unsigned((file.audioProperties()->lengthInMilliseconds() + 500) / 1000);
-    if (const TagLib::Tag* tag = file.tag()) {
-        tags.album = Utf8(tag->album());
-        tags.artist = Utf8(tag->artist());
-        tags.title = Utf8(tag->title());
-        tags.year = tag->year();
-        tags.track = tag->track();
-    }
+    if (const TagLib::Tag* tag = file.tag()) TakeTag(*tag, tags);
+    // A WAV file's tag is its ID3v2 chunk; most WAV writers keep their tags in RIFF INFO.
+    if (const auto* wav = dynamic_cast<const TagLib::RIFF::WAV::File*>(file.file());
+        wav && wav->hasInfoTag())
+        TakeTag(*wav->InfoTag(), tags);
     const TagLib::PropertyMap properties = file.file()->properties();
     tags.albumArtist = Property(properties, "ALBUMARTIST");
     tags.disc = LeadingNumber(Property(properties, "DISCNUMBER"));

@@ -88,6 +88,8 @@ CFrameActions::CFrameActions(QObject* p)
       helpAbout(MakeAction(p, "&About MELVARA...",
                            "Display program information, version number and copyright\nAbout")),
       search(MakeAction(p, "Search", "Search the database for the given string.\nSearch database")),
+      findText(MakeAction(p, "Find", "Type the text to search for\nFind",
+                          QKeySequence::keyBindings(QKeySequence::Find) << Key(Qt::Key_Find))),
       nextPane(MakeAction(p, "Next Pane", "Switch to the next window pane\nNext Pane",
                           {Key(Qt::Key_F6)})),
       previousPane(MakeAction(p, "Prev Pane",

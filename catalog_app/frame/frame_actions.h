@@ -58,6 +58,8 @@ struct CFrameActions {
     QAction* helpAbout;
 
     QAction* search;
+    /// Ctrl+F and the Find key: to the search field, its text selected.
+    QAction* findText;
     QAction* nextPane;
     QAction* previousPane;
 

@@ -172,7 +172,6 @@ void CMainFrame::writeSettings() {
 
 void CMainFrame::showHelp(const QString& indexPath) {
     if (!m_pHelpWindow) m_pHelpWindow = new CHelpWindow(indexPath, this);
-    m_pHelpWindow->show();
-    m_pHelpWindow->raise();
-    m_pHelpWindow->activateWindow();
+    // On the screen that shows the main window, never partly beyond its edges.
+    m_pHelpWindow->ShowOver(*this);
 }

@@ -16,6 +16,7 @@
 #include <memory>
 
 class CFormSettings;
+class CHelpWindow;
 class CMELVARAView;
 class CMediaView;
 class CPrintCommands;
@@ -166,7 +167,7 @@ private:
     QMenu* m_pFileMenu = nullptr;
     QMenu* m_pMediaMenu = nullptr;
     QMenu* m_pTrackMenu = nullptr;
-    QWidget* m_pHelpWindow = nullptr;
+    CHelpWindow* m_pHelpWindow = nullptr;
     CRecoveryCopy* m_pRecovery = nullptr;
     QTimer* m_pRecoveryTimer = nullptr;
     std::uint64_t m_nChanges = 0;

@@ -95,6 +95,11 @@ void CMainFrame::createToolBars() {
     m_pSearchText->setFixedWidth(220);
     m_pSearchBar->addWidget(m_pSearchText);
     connect(m_pSearchText, &QLineEdit::returnPressed, a.search, &QAction::trigger);
+    addAction(a.findText);
+    connect(a.findText, &QAction::triggered, this, [this] {
+        m_pSearchText->setFocus(Qt::ShortcutFocusReason);
+        m_pSearchText->selectAll();
+    });
 
     m_pSearchToolBar = addToolBar(QStringLiteral("Search"));
     m_pSearchToolBar->setObjectName(QStringLiteral("SearchToolBar"));

@@ -63,7 +63,7 @@ void CMainFrame::connectPaneActions() {
     connect(a.trackDelete, &QAction::triggered, m_pTrackView, &CMediaView::OnDeleteTrack);
     connect(a.trackEdit, &QAction::triggered, m_pTrackView, &CMediaView::OnEditTrack);
     connect(a.search, &QAction::triggered, this,
-            [this] { m_pSearchView->RunSearch(m_pSearchText->text()); });
+            [this] { statusBar()->showMessage(m_pSearchView->RunSearch(m_pSearchText->text())); });
     connect(a.interpreterEditList, &QAction::triggered, this, &CMainFrame::editInterpreterList);
     connect(a.interpreterClearUnused, &QAction::triggered, this, [this] {
         m_Doc.OnClearUnused();

@@ -10,8 +10,10 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QStatusBar>
 
 namespace {
 
@@ -51,15 +53,25 @@ void CMainFrame::importAudio() {
 
 bool CMainFrame::ImportCsv(const QString& path) {
     const csv::ImportOutcome outcome = csv::ImportFile(m_Doc, path);
-    if (outcome.imported) showChangedCatalogue({outcome.last});
-    m_Prompts.Inform(this, outcome.message);
+    if (outcome.imported) {
+        showChangedCatalogue({outcome.last});
+        m_Prompts.Tell(this, outcome.message);
+    } else {
+        m_Prompts.Inform(this, outcome.message);
+    }
     return outcome.imported;
 }
 
 bool CMainFrame::ExportCsv(const QString& path) {
     const QString error = csv::ExportFile(m_Doc.Catalogue(), path);
-    if (!error.isEmpty()) m_Prompts.Inform(this, error);
-    return error.isEmpty();
+    if (!error.isEmpty()) {
+        m_Prompts.Inform(this, error);
+        return false;
+    }
+    statusBar()->showMessage(QStringLiteral("%1 media exported to %2")
+                                 .arg(m_Doc.Catalogue().Media().Count())
+                                 .arg(QDir::toNativeSeparators(path)));
+    return true;
 }
 
 bool CMainFrame::ImportAudioFiles(const QStringList& paths) {
@@ -74,7 +86,9 @@ bool CMainFrame::ImportAudioFiles(const QStringList& paths) {
     std::size_t replaced = 0;
     catalog::NewMedium medium = catalog::MediumFromAudioFiles(
         chosen.tags, std::int32_t(QDateTime::currentSecsSinceEpoch()), &replaced);
-    CMediaSheetValues values = audio::SheetValuesOf(medium);
+    // The sheet shows the index the medium is about to get.
+    CMediaSheetValues values =
+        audio::SheetValuesOf(medium, m_Doc.Catalogue().Media().FreeMediaIndex());
     if (!m_Prompts.RunMediaSheet(this, values)) return false;
     audio::TakeSheetValues(values, medium);
     auto edit = std::make_unique<catalog::CatalogueEdit>(m_Doc.Catalogue());

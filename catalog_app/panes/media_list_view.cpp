@@ -116,6 +116,18 @@ void CMELVARAView::OnSelectionStateChanged() {
     emit StateChanged();
 }
 
+void CMELVARAView::keyboardSearch(const QString& search) {
+    // The list's own search looks in the column of the focused cell; people read titles.
+    const QModelIndex current = currentIndex();
+    if (current.column() != CMediaListModel::Title1Column) {
+        QScopedValueRollback guard(m_bRefilling, true);
+        const int row = current.isValid() ? current.row() : 0;
+        selectionModel()->setCurrentIndex(m_Model.index(row, CMediaListModel::Title1Column),
+                                          QItemSelectionModel::NoUpdate);
+    }
+    CListPane::keyboardSearch(search);
+}
+
 void CMELVARAView::OnHeaderClicked(int column) {
     m_Model.Sort(column);
     header()->setSortIndicator(column, Qt::AscendingOrder);

@@ -49,6 +49,8 @@ public:
     void RefreshMedia(const CMedia* media) { m_Model.RefreshMedia(media); }
 
     const CMediaListModel& Model() const { return m_Model; }
+    /// Type-ahead: the typed letters find the next row whose first title begins with them.
+    void keyboardSearch(const QString& search) override;
 
 signals:
     /// The document's current medium or the catalogue changed.

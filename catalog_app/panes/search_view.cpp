@@ -41,12 +41,24 @@ CSearchView::~CSearchView() {
     m_Doc.RemoveView(this);
 }
 
-void CSearchView::RunSearch(const QString& text) {
+QString CSearchView::RunSearch(const QString& text) {
     const SearchResults& results = m_Doc.Catalogue().Search(ui::ToAnsi(text));
     m_Model.Clear();
-    if (results.mediaHitCount == SEARCH_HIT_LIMIT || results.trackHitCount == SEARCH_HIT_LIMIT)
+    const bool limited =
+        results.mediaHitCount == SEARCH_HIT_LIMIT || results.trackHitCount == SEARCH_HIT_LIMIT;
+    if (limited)
         m_Prompts.Inform(this, SearchLimitMessage(results.mediaHitCount + results.trackHitCount));
     m_Model.Fill(results, m_Doc.Catalogue().Interpreters());
+    // A search that finds nothing must say so: an empty list alone looks like no search.
+    if (results.mediaHitCount == 0 && results.trackHitCount == 0)
+        return QStringLiteral("No media or tracks found for \"%1\".").arg(text);
+    QString found = QStringLiteral("Found %1 media and %2 tracks for \"%3\".")
+                        .arg(results.mediaHitCount)
+                        .arg(results.trackHitCount)
+                        .arg(text);
+    if (limited)
+        found += QStringLiteral(" The list stopped at %1 of a kind.").arg(SEARCH_HIT_LIMIT);
+    return found;
 }
 
 void CSearchView::OnUpdate(CDocView*, UpdateHint hint, CMedia*) {

@@ -19,8 +19,9 @@ public:
     CSearchView(CMELVARADoc& doc, CPrompts& prompts, QWidget* parent = nullptr);
     ~CSearchView() override;
 
-    /// Searches the catalogue for the text and shows the hits.
-    void RunSearch(const QString& text);
+    /// Searches the catalogue for the text and shows the hits; returns what was found, in
+    /// words for the status bar.
+    QString RunSearch(const QString& text);
     void OnUpdate(CDocView* sender, UpdateHint hint, CMedia* record) override;
 
     const CSearchResultsModel& Model() const { return m_Model; }

@@ -26,14 +26,27 @@ std::string BigEndian(std::uint64_t value, int bytes) {
 
 } // namespace
 
-void WriteWav(const std::filesystem::path& path, unsigned milliseconds) {
+std::string InfoChunk(const std::map<std::string, std::string>& info) {
+    if (info.empty()) return {};
+    std::string fields;
+    for (const auto& [id, text] : info) {
+        std::string value = text + '\0';
+        if (value.size() % 2) value += '\0';
+        fields += id + LittleEndian(std::uint32_t(text.size() + 1), 4) + value;
+    }
+    return "LIST" + LittleEndian(std::uint32_t(4 + fields.size()), 4) + "INFO" + fields;
+}
+
+void WriteWav(const std::filesystem::path& path, unsigned milliseconds,
+              const std::map<std::string, std::string>& info) {
     const std::uint32_t samples = 8000 * milliseconds / 1000;
-    std::string bytes = "RIFF" + LittleEndian(36 + samples, 4) + "WAVEfmt " + LittleEndian(16, 4) +
-                        LittleEndian(1, 2) + LittleEndian(1, 2) + LittleEndian(8000, 4) +
-                        LittleEndian(8000, 4) + LittleEndian(1, 2) + LittleEndian(8, 2) + "data" +
-                        LittleEndian(samples, 4);
+    const std::string list = InfoChunk(info);
+    std::string bytes = "RIFF" + LittleEndian(std::uint32_t(36 + samples + list.size()), 4) +
+                        "WAVEfmt " + LittleEndian(16, 4) + LittleEndian(1, 2) + LittleEndian(1, 2) +
+                        LittleEndian(8000, 4) + LittleEndian(8000, 4) + LittleEndian(1, 2) +
+                        LittleEndian(8, 2) + "data" + LittleEndian(samples, 4);
     bytes.append(samples, char(0x80));
-    std::ofstream(path, std::ios::binary) << bytes;
+    std::ofstream(path, std::ios::binary) << bytes << list;
 }
 
 void WriteFlac(const std::filesystem::path& path, unsigned milliseconds) {

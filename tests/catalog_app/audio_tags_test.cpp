@@ -47,6 +47,19 @@ TEST_F(AudioTags, TaggedWavAndFlacFilesGiveTheirTagsAndLength) {
     EXPECT_EQ(first->seconds, 0u);
 }
 
+TEST_F(AudioTags, AWavFileWithOnlyRiffInfoGivesItsTags) {
+    const fs::path wav = Path("take.wav");
+    testaudio::WriteWav(wav, 1000,
+                        {{"INAM", "Morning"}, {"IART", "Ann"}, {"IPRD", "Demos"}, {"IPRT", "7"}});
+    const auto tags = audio::ReadAudioTags(wav);
+    ASSERT_TRUE(tags);
+    EXPECT_EQ(tags->title, "Morning");
+    EXPECT_EQ(tags->artist, "Ann");
+    EXPECT_EQ(tags->album, "Demos");
+    EXPECT_EQ(tags->track, 7u);
+    EXPECT_EQ(tags->seconds, 1u);
+}
+
 TEST_F(AudioTags, UnreadableFilesAndOtherNamesAreTold) {
     std::ofstream(Path("broken.mp3")) << "not audio at all";
     EXPECT_FALSE(audio::ReadAudioTags(Path("broken.mp3")));

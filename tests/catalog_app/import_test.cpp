@@ -113,6 +113,7 @@ TEST_F(Import, AFolderOfTaggedAudioFilesBecomesAMedium) {
         {{"TITLE", "First"}, {"ARTIST", "Ann"}, {"TRACKNUMBER", "1"}, {"DATE", "2003"}}));
     std::ofstream(folder / "broken.mp3") << "not audio";
     frame.Document().Catalogue().Interpreters().FindOrAddInterpreter("ann");
+    AddMedium(frame.Document().Catalogue(), "Already there");
     const auto before = Bytes(frame.Document());
     prompts.mediaSheet = [](CMediaSheetValues& v) {
         v.mediaType = 0; // the user makes it a CD
@@ -125,8 +126,9 @@ TEST_F(Import, AFolderOfTaggedAudioFilesBecomesAMedium) {
     EXPECT_EQ(prompts.sheetsShown[0].mediaType, 5);
     EXPECT_EQ(prompts.sheetsShown[0].trackCountText, "3");
     EXPECT_EQ(prompts.sheetsShown[0].totalText, "0:03");
+    EXPECT_EQ(prompts.sheetsShown[0].indexText, "000001"); // the index it then gets
 
-    const CMedia& m = *frame.Document().Catalogue().Media().begin();
+    const CMedia& m = *frame.Document().Catalogue().Media().FindMedia(1);
     EXPECT_EQ(m.MediaType(), 0);
     EXPECT_EQ(TrackTitles(m), (std::vector<std::string>{"c", "First", "Second"}));
     const CInterpreterList& names = frame.Document().Catalogue().Interpreters();

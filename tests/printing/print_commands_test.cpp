@@ -197,6 +197,13 @@ TEST(LabelSpacingDlg, RangesFollowTheSheetAndOkChecksZeroToHundred) {
     wide.show();
     QTest::keyClick(wide.ColumnField(), Qt::Key_Up); // the arrows write the number
     EXPECT_EQ(wide.ColumnField()->value(), 2);
+    // Typed digits count too, within the sheet's rows.
+    wide.RowField()->selectAll();
+    QTest::keyClicks(wide.RowField(), QStringLiteral("7"));
+    EXPECT_EQ(wide.RowField()->value(), 7);
+    wide.RowField()->selectAll();
+    QTest::keyClicks(wide.RowField(), QStringLiteral("9"));
+    EXPECT_EQ(wide.RowField()->value(), 7); // beyond the sheet: refused
     wide.ColumnField()->setValue(101);
     wide.accept();
     EXPECT_NE(wide.result(), QDialog::Accepted);
