@@ -11,10 +11,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMimeData>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -61,6 +64,8 @@ TEST_F(ViewerTest, Screenshots) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return step.ShownPosition().has_value(); }, 5000));
         QTest::qWait(50);
         EXPECT_TRUE(step.grab().save(out.filePath(QStringLiteral("kelvane_step.png"))));
+        step.FormButton(metaview::ParameterForm::Dec)->click();
+        EXPECT_TRUE(step.grab().save(out.filePath(QStringLiteral("kelvane_step_dec.png"))));
         EXPECT_TRUE(frame.grab().save(out.filePath(QStringLiteral("kelvane_stepping.png"))));
     }
 
@@ -101,6 +106,19 @@ TEST_F(ViewerTest, Screenshots) {
     frame.OpenDocumentFile(File("many.emf", many.Build()));
     frame.grab();
     EXPECT_TRUE(frame.grab().save(out.filePath(QStringLiteral("kelvane_busy.png"))));
+
+    // A pasted picture marks its window; Cascade keeps the windows large.
+    const std::vector<std::byte> pasted =
+        ReadAll(CorpusDir() / "kakwa-libemf2svg/emf/test-068.emf");
+    auto* mime = new QMimeData;
+    mime->setData("image/x-emf", QByteArray(reinterpret_cast<const char*>(pasted.data()),
+                                            qsizetype(pasted.size())));
+    QGuiApplication::clipboard()->setMimeData(mime);
+    frame.UpdateCommandUi();
+    frame.Actions().editPaste->trigger();
+    frame.Actions().windowCascade->trigger();
+    QTest::qWait(100);
+    EXPECT_TRUE(frame.grab().save(out.filePath(QStringLiteral("kelvane_pasted_cascade.png"))));
 }
 
 } // namespace
