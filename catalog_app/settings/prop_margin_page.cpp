@@ -78,6 +78,7 @@ void CPropMargin::OnInitDialog() {
         ShowRow(type);
     }
     SetHeaderWidths(m_pList, {{2, 0}, {1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 3}});
+    DescribeProductButton();
 }
 
 void CPropMargin::ShowRow(int type) {

@@ -41,7 +41,7 @@ public:
     QLabel* NoteLabel() const { return m_pNote; }
 
     /// The products "Sheet product..." lists (tests give their own; else gLabels' folders).
-    void SetProductDatabase(const sheets::SheetDatabase* db) { m_pProducts = db; }
+    void SetProductDatabase(const sheets::SheetDatabase* db);
     /// Takes a product's layout for the selected type, as "set" takes the fields.
     void ApplyProduct(const sheets::SheetTemplate& product);
 
@@ -54,6 +54,8 @@ private:
     void OnSet();
     void ShowRow(int type);
     void OnProduct();
+    /// Where no products are installed, the button says how to get them.
+    void DescribeProductButton();
     const sheets::SheetDatabase& Products() const;
     QString OverlapNote() const;
 

@@ -13,9 +13,24 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 const sheets::SheetDatabase& CPropMargin::Products() const {
     return m_pProducts ? *m_pProducts : InstalledSheetProducts();
+}
+
+void CPropMargin::SetProductDatabase(const sheets::SheetDatabase* db) {
+    m_pProducts = db;
+    if (IsInitialised()) DescribeProductButton();
+}
+
+void CPropMargin::DescribeProductButton() {
+    const bool none = Products().IsEmpty();
+    m_pProduct->setText(none ? QStringLiteral("Sheet product... (get glabels-data)")
+                             : QStringLiteral("Sheet product..."));
+    m_pProduct->setToolTip(none ? sheets::MissingDatabaseHint()
+                                : QStringLiteral("Fill the sheet from a label product by brand "
+                                                 "and part number"));
 }
 
 void CPropMargin::OnProduct() {

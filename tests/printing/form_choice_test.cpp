@@ -123,9 +123,13 @@ TEST_F(FormChoiceTest, ThePathsPageShowsTheFormAsItPrints) {
 TEST_F(FormChoiceTest, AProductFillsTheSelectedTypesSheet) {
     fx.SetForm(4, FormNamed("lp_centre_label.emf"));
     CSettingsSheet sheet(fx.Settings());
-    sheet.Pages()->setCurrentIndex(1);
     CPropMargin* page = sheet.MarginPage();
+    const sheets::SheetDatabase none;
+    page->SetProductDatabase(&none);
+    sheet.Pages()->setCurrentIndex(1);
+    EXPECT_TRUE(page->ProductButton()->toolTip().contains("glabels-data"));
     page->SetProductDatabase(&products);
+    EXPECT_EQ(page->ProductButton()->text(), "Sheet product...");
     EXPECT_FALSE(page->ProductButton()->isEnabled());
     page->List()->setCurrentItem(page->List()->topLevelItem(4));
     EXPECT_TRUE(page->ProductButton()->isEnabled());
