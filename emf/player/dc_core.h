@@ -11,11 +11,17 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QPolygonF>
+#include <functional>
+#include <memory>
 #include <vector>
 
 class QPainter;
 
 namespace emf {
+
+namespace plus {
+class PlusPlayer;
+}
 
 class DcCore {
 public:
@@ -38,6 +44,12 @@ public:
     bool unblended = false;
     /// What was left out of the drawing, and why.
     PlayNotes notes;
+    /// GDI+ records: whether they are drawn (else the GDI records are), which of them
+    /// (by comment offset and index within; none = all), and their player while a
+    /// picture plays.
+    bool drawEmfPlus = true;
+    std::function<bool(std::size_t offset, std::size_t index)> plusFilter;
+    std::shared_ptr<plus::PlusPlayer> plus;
 
     /// SaveDC: pushes the state; returns the new level.
     int Save();

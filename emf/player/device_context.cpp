@@ -22,6 +22,10 @@ QPainter& DeviceContext::Painter() {
     return m_core->painter();
 }
 
+void DeviceContext::SetDrawEmfPlus(bool on) {
+    m_core->drawEmfPlus = on;
+}
+
 const PlayNotes& DeviceContext::Notes() const {
     return m_core->notes;
 }

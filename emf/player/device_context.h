@@ -84,6 +84,9 @@ public:
     /// LPtoDP: a point in logical units as device pixels, under the current mapping.
     QPointF LPtoDP(QPointF logical) const;
 
+    /// Whether pictures holding GDI+ records draw those (the default) or their GDI records.
+    void SetDrawEmfPlus(bool on);
+
     /// What playing has left out so far, and why.
     const PlayNotes& Notes() const;
 

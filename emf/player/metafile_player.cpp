@@ -1,5 +1,6 @@
 #include "emf/player/metafile_player.h"
 #include "emf/player/dc_core.h"
+#include "emf/player/emfplus/plus_player.h"
 #include "emf/player/gdi_objects.h"
 #include "emf/player/handlers/record_handlers.h"
 #include "emf/record_types.h"
@@ -59,7 +60,8 @@ class PlaybackScope {
 public:
     PlaybackScope(DcCore& dc, const EnhMetaFile& picture, const QRect& rect)
         : m_dc(dc), m_state(dc.state), m_saved(std::move(dc.saved)), m_base(dc.base),
-          m_pxPerMm(dc.pxPerMm), m_outerClip(dc.outerClip), m_unblended(dc.unblended) {
+          m_pxPerMm(dc.pxPerMm), m_outerClip(dc.outerClip), m_unblended(dc.unblended),
+          m_plus(std::move(dc.plus)) {
         const EnhMetaHeader& h = picture.Header();
         const QSizeF px = ReferencePxPerMm(h);
         dc.unblended = m_unblended || FillsByDeviceColours(picture, dc.device());
@@ -72,6 +74,10 @@ public:
         dc.state.brush = StockObjectAt(WHITE_BRUSH);
         dc.state.font = StockObjectAt(SYSTEM_FONT);
         dc.state.palette = m_state.palette;
+        if (dc.drawEmfPlus) {
+            dc.plus = std::make_shared<plus::PlusPlayer>(dc, picture.Data().size());
+            dc.plus->SetFilter(dc.plusFilter);
+        }
     }
     ~PlaybackScope() {
         m_dc.state = std::move(m_state);
@@ -80,6 +86,7 @@ public:
         m_dc.pxPerMm = m_pxPerMm;
         m_dc.outerClip = std::move(m_outerClip);
         m_dc.unblended = m_unblended;
+        m_dc.plus = std::move(m_plus);
     }
     PlaybackScope(const PlaybackScope&) = delete;
     PlaybackScope& operator=(const PlaybackScope&) = delete;
@@ -92,6 +99,7 @@ private:
     QSizeF m_pxPerMm;
     std::optional<QRegion> m_outerClip;
     bool m_unblended;
+    std::shared_ptr<plus::PlusPlayer> m_plus;
 };
 
 } // namespace
@@ -108,6 +116,7 @@ bool EnumEnhMetaFile(DeviceContext& dc, const EnhMetaFile& picture, const EnhMet
 
 bool PlayEnhMetaFileRecord(DeviceContext& dc, HandleTable& table, const RecordView& record,
                            int /*nHandles*/) {
+    if (const auto& plus = dc.Core().plus; plus && plus->Take(record)) return true;
     const RecordHandler handler = HandlerFor(record.type);
     if (!handler) return true;
     Playback pb{dc.Core(), table};

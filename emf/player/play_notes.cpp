@@ -19,6 +19,10 @@ std::vector<std::string> PlayNotes::Sentences() const {
         out.push_back(Counted(skippedFloodFills,
                               "a flood fill was left out: this device's pixels cannot be read.",
                               " flood fills were left out: this device's pixels cannot be read."));
+    if (skippedPlusRecords > 0)
+        out.push_back(Counted(skippedPlusRecords,
+                              "an EMF+ record was skipped: unknown, unsupported or damaged.",
+                              " EMF+ records were skipped: unknown, unsupported or damaged."));
     return out;
 }
 

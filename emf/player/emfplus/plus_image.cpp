@@ -1,0 +1,121 @@
+#include "emf/player/emfplus/plus_image.h"
+
+#include "emf/metafile_file.h"
+#include "emf/player/bitmaps/embedded_image.h"
+#include "emf/player/metafile_player.h"
+
+#include <QPainter>
+
+namespace emf::plus {
+
+namespace {
+
+enum PixelFormat : std::uint32_t {
+    Indexed1 = 0x00030101,
+    Indexed4 = 0x00030402,
+    Indexed8 = 0x00030803,
+    Rgb555 = 0x00021005,
+    Rgb565 = 0x00021006,
+    Rgb24 = 0x00021808,
+    Rgb32 = 0x00022009,
+    Argb32 = 0x0026200A,
+    Pargb32 = 0x000E200B
+};
+
+constexpr int kMaxSide = 16384;
+
+int BitsPerPixel(std::uint32_t format) {
+    return int((format >> 8) & 0xFF);
+}
+
+// Indexed formats start with their palette: flags, count, then the colours.
+std::vector<QRgb> ReadPalette(ByteReader& r) {
+    r.u32();
+    const std::uint32_t count = r.u32();
+    std::vector<QRgb> colors;
+    if (!r.ok() || count > 256 || count > r.remaining() / 4) return colors;
+    for (std::uint32_t i = 0; i < count; ++i)
+        colors.push_back(r.u32());
+    return colors;
+}
+
+QRgb PixelAt(const std::uint8_t* row, int x, std::uint32_t format, const std::vector<QRgb>& pal) {
+    auto index = [&](int bits) -> QRgb {
+        const int bit = x * bits, v = (row[bit / 8] >> (8 - bits - bit % 8)) & ((1 << bits) - 1);
+        return std::size_t(v) < pal.size() ? pal[std::size_t(v)] : 0xFF000000;
+    };
+    switch (format) {
+    case Indexed1:
+        return index(1);
+    case Indexed4:
+        return index(4);
+    case Indexed8:
+        return index(8);
+    case Rgb555:
+    case Rgb565: {
+        const unsigned v = row[2 * x] | row[2 * x + 1] << 8;
+        if (format == Rgb555)
+            return qRgb((v >> 10 & 31) * 255 / 31, (v >> 5 & 31) * 255 / 31, (v & 31) * 255 / 31);
+        return qRgb((v >> 11 & 31) * 255 / 31, (v >> 5 & 63) * 255 / 63, (v & 31) * 255 / 31);
+    }
+    case Rgb24:
+        return qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
+    case Rgb32:
+        return qRgb(row[4 * x + 2], row[4 * x + 1], row[4 * x]);
+    default: // ARGB, premultiplied or not: told apart by the image format
+        return qRgba(row[4 * x + 2], row[4 * x + 1], row[4 * x], row[4 * x + 3]);
+    }
+}
+
+std::optional<QImage> DecodePixels(const Image& image) {
+    const std::uint32_t f = image.pixelFormat;
+    const int bpp = BitsPerPixel(f);
+    const bool known = f == Indexed1 || f == Indexed4 || f == Indexed8 || f == Rgb555 ||
+                       f == Rgb565 || f == Rgb24 || f == Rgb32 || f == Argb32 || f == Pargb32;
+    if (!known || image.width <= 0 || image.height <= 0 || image.width > kMaxSide ||
+        image.height > kMaxSide || image.stride <= 0 ||
+        std::int64_t(image.width) * bpp > std::int64_t(image.stride) * 8)
+        return std::nullopt;
+    ByteReader r(image.data);
+    const std::vector<QRgb> palette = (f & 0x00010000) ? ReadPalette(r) : std::vector<QRgb>{};
+    const Bytes pixels = r.array(std::uint64_t(image.stride), std::uint64_t(image.height));
+    if (!r.ok()) return std::nullopt;
+    QImage out(image.width, image.height,
+               f == Pargb32 ? QImage::Format_ARGB32_Premultiplied : QImage::Format_ARGB32);
+    for (int y = 0; y < image.height; ++y) {
+        const auto* row = reinterpret_cast<const std::uint8_t*>(pixels.data()) +
+                          std::size_t(y) * std::size_t(image.stride);
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < image.width; ++x)
+            line[x] = PixelAt(row, x, f, palette);
+    }
+    return out;
+}
+
+// Metafiles may hold metafiles; each level is drawn into an image of its own.
+thread_local int t_depth = 0;
+
+} // namespace
+
+std::optional<QImage> DecodeImage(const Image& image) {
+    if (image.kind != Image::Bitmap) return std::nullopt;
+    if (image.bitmapType == Image::Compressed) return DecodeEmbeddedImage(image.data);
+    return DecodePixels(image);
+}
+
+std::optional<QImage> RenderMetafileImage(const Image& image, QSize size) {
+    if (image.kind != Image::Metafile || t_depth >= 3 || size.isEmpty()) return std::nullopt;
+    const PictureResult picture = ReadMetafileFile(image.data);
+    if (!picture) return std::nullopt;
+    QImage out(size.boundedTo(QSize(4096, 4096)), QImage::Format_ARGB32_Premultiplied);
+    out.fill(Qt::transparent);
+    ++t_depth;
+    {
+        DeviceContext dc(&out);
+        PlayEnhMetaFile(dc, *picture.picture, QRect(QPoint(0, 0), out.size()));
+    }
+    --t_depth;
+    return out;
+}
+
+} // namespace emf::plus
