@@ -46,7 +46,8 @@ bool PlayEnhMetaFileRecord(DeviceContext& dc, HandleTable& table, const RecordVi
 bool PlayEnhMetaFile(DeviceContext& dc, const EnhMetaFile& picture, const QRect& rect);
 
 /// The picture drawn on white, width pixels wide, the height from the frame's aspect
-/// (at least 1 pixel). A null image for a width below 1 or beyond 16384.
-QImage RenderToImage(const EnhMetaFile& picture, int width);
+/// (at least 1 pixel), from its GDI+ records when it has them and drawEmfPlus is set. A
+/// null image for a width below 1 or beyond 16384.
+QImage RenderToImage(const EnhMetaFile& picture, int width, bool drawEmfPlus = true);
 
 } // namespace emf

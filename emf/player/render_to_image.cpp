@@ -20,13 +20,14 @@ double Aspect(const EnhMetaHeader& h) {
 
 } // namespace
 
-QImage RenderToImage(const EnhMetaFile& picture, int width) {
+QImage RenderToImage(const EnhMetaFile& picture, int width, bool drawEmfPlus) {
     if (width < 1 || width > kMaxSide) return {};
     const double h = std::round(width * Aspect(picture.Header()));
     const int height = int(std::clamp(h, 1.0, double(kMaxSide)));
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     DeviceContext dc(&image);
+    dc.SetDrawEmfPlus(drawEmfPlus);
     PlayEnhMetaFile(dc, picture, QRect(0, 0, width, height));
     return image;
 }

@@ -95,6 +95,19 @@ std::optional<QImage> DecodePixels(const Image& image) {
 // Metafiles may hold metafiles; each level is drawn into an image of its own.
 thread_local int t_depth = 0;
 
+bool WmfHeaderAt(const std::vector<std::byte>& data, std::size_t at) {
+    const std::uint32_t v = ReadU32(data, at);
+    return (v == 0x00090001 || v == 0x00090002);
+}
+
+// Writers pad the 22-byte placeable header of an embedded WMF to 24 bytes.
+std::vector<std::byte> MetafileBytes(const Image& image) {
+    std::vector<std::byte> data = image.data;
+    if (image.metafileType == 2 && !WmfHeaderAt(data, 22) && WmfHeaderAt(data, 24))
+        data.erase(data.begin() + 22, data.begin() + 24);
+    return data;
+}
+
 } // namespace
 
 std::optional<QImage> DecodeImage(const Image& image) {
@@ -103,19 +116,17 @@ std::optional<QImage> DecodeImage(const Image& image) {
     return DecodePixels(image);
 }
 
-std::optional<QImage> RenderMetafileImage(const Image& image, QSize size) {
-    if (image.kind != Image::Metafile || t_depth >= 3 || size.isEmpty()) return std::nullopt;
-    const PictureResult picture = ReadMetafileFile(image.data);
-    if (!picture) return std::nullopt;
-    QImage out(size.boundedTo(QSize(4096, 4096)), QImage::Format_ARGB32_Premultiplied);
-    out.fill(Qt::transparent);
+bool PlayMetafileImage(const Image& image, QPainter& painter, QSize size) {
+    if (image.kind != Image::Metafile || t_depth >= 3 || size.isEmpty()) return false;
+    const PictureResult picture = ReadMetafileFile(MetafileBytes(image));
+    if (!picture) return false;
     ++t_depth;
     {
-        DeviceContext dc(&out);
-        PlayEnhMetaFile(dc, *picture.picture, QRect(QPoint(0, 0), out.size()));
+        DeviceContext dc(painter);
+        PlayEnhMetaFile(dc, *picture.picture, QRect(QPoint(0, 0), size));
     }
     --t_depth;
-    return out;
+    return true;
 }
 
 } // namespace emf::plus

@@ -4,6 +4,7 @@
 #include "emf/emfplus/plus_objects.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QSize>
 #include <optional>
 
@@ -12,8 +13,9 @@ namespace emf::plus {
 /// A bitmap image decoded; none for a metafile, an unknown pixel format or damaged data.
 std::optional<QImage> DecodeImage(const Image& image);
 
-/// A metafile image drawn onto a transparent image of size pixels (at most 4096 a side);
-/// none for a bitmap, damaged data, or metafiles nested too deep.
-std::optional<QImage> RenderMetafileImage(const Image& image, QSize size);
+/// Plays a metafile image through painter into the rectangle (0, 0, size), which the
+/// painter's transform and clip place on the device; false for a bitmap, damaged data, or
+/// metafiles nested too deep.
+bool PlayMetafileImage(const Image& image, QPainter& painter, QSize size);
 
 } // namespace emf::plus

@@ -27,19 +27,17 @@ bool Draw(PlusPlayer& p, std::uint32_t imageId, const RectF& s, const QPointF de
     if (!image) return false;
     const QTransform toDevice = p.ToDevice();
     if (image->kind == Image::Metafile) {
-        // The whole picture, drawn at the size it takes on the device.
+        // The whole picture, played onto the device at the size it takes there.
         const QPointF a = toDevice.map(dest[0]), b = toDevice.map(dest[1]),
                       c = toDevice.map(dest[2]);
-        const QSize size(int(std::ceil(std::hypot(b.x() - a.x(), b.y() - a.y()))),
-                         int(std::ceil(std::hypot(c.x() - a.x(), c.y() - a.y()))));
-        const auto img = RenderMetafileImage(*image, size);
-        if (!img) return false;
-        const auto map = SourceToDest(QRectF(QPointF(0, 0), img->size()), dest);
+        const QSize size(
+            std::clamp(int(std::ceil(std::hypot(b.x() - a.x(), b.y() - a.y()))), 1, 1 << 20),
+            std::clamp(int(std::ceil(std::hypot(c.x() - a.x(), c.y() - a.y()))), 1, 1 << 20));
+        const auto map = SourceToDest(QRectF(QPointF(0, 0), size), dest);
         if (!map) return true;
         PaintScope scope(p);
         scope.painter().setTransform(*map * toDevice);
-        scope.painter().drawImage(QPointF(0, 0), *img);
-        return true;
+        return PlayMetafileImage(*image, scope.painter(), size);
     }
     const auto img = DecodeImage(*image);
     if (!img) {

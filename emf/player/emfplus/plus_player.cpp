@@ -30,7 +30,7 @@ PlusPlayer::PlusPlayer(DcCore& dc, std::size_t pictureBytes)
 
 QTransform PlusPlayer::ToDevice() const {
     const double page = PixelsPerUnit(state.pageUnit, dpi) * state.pageScale;
-    return state.world * QTransform::fromScale(page * refScale, page * refScale) * m_dc.base;
+    return state.world * QTransform::fromScale(page, page) * m_dc.base;
 }
 
 namespace {
@@ -43,8 +43,7 @@ double Scale(const QTransform& t) {
 
 double PlusPlayer::WorldPerUnit(Unit unit) const {
     if (unit == Unit::World) return 1;
-    return PixelsPerUnit(unit, dpi) * refScale * Scale(m_dc.base) /
-           std::max(1e-9, Scale(ToDevice()));
+    return PixelsPerUnit(unit, dpi) * Scale(m_dc.base) / std::max(1e-9, Scale(ToDevice()));
 }
 
 bool PlusPlayer::Take(const RecordView& record) {
@@ -64,7 +63,6 @@ void PlusPlayer::PlayComment(const RecordView& record) {
             if (const auto h = ReadHeader(rec)) {
                 m_active = true;
                 dpi = h->dpiX > 0 && h->dpiX < 100000 ? h->dpiX : 96;
-                refScale = m_dc.pxPerMm.width() * 25.4 / dpi;
             }
         }
         m_getDC = rec.type == EmfPlusGetDC;

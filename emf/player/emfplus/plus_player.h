@@ -37,8 +37,9 @@ public:
     GraphicsState state;
     std::vector<SavedState> saved;
     ObjectTable objects{};
-    /// Reference-device pixels per GDI+ device pixel, and the header's resolution.
-    double refScale = 1, dpi = 96;
+    /// The header's resolution: what points, inches and millimetres are measured by. The
+    /// device pixels of GDI+ records are the reference device's, as those of GDI records.
+    double dpi = 96;
 
     /// Takes an object record; false when it completes an object that cannot be decoded.
     bool DefineObject(const PlusRecord& record);
