@@ -162,12 +162,17 @@ int CPrintForm::PlayForm(emf::DeviceContext& dc, const QRect& rect) {
         previous = dc.SelectPalette(m_palette, false);
         if (previous) dc.RealizePalette();
     }
+    // The placeholders live in the GDI text records: a form saved with EMF+ records (by
+    // Office, say) is printed from its GDI records.
+    const bool plus = dc.DrawsEmfPlus();
+    dc.SetDrawEmfPlus(false);
     const bool done = emf::EnumEnhMetaFile(
         dc, *m_metafile,
         [this](emf::DeviceContext& d, emf::HandleTable& t, const emf::RecordView& r, int n) {
             return OnFormRecord(d, t, r, n);
         },
         rect);
+    dc.SetDrawEmfPlus(plus);
     if (previous) dc.SelectPalette(previous, false);
     return done ? 1 : 0;
 }

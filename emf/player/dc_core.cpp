@@ -1,5 +1,6 @@
 #include "emf/player/dc_core.h"
 #include "emf/player/dash_clip.h"
+#include "emf/player/device_context.h"
 #include "emf/player/gdi_objects.h"
 #include "emf/player/pen_brush.h"
 
@@ -19,6 +20,7 @@ DcCore::DcCore(QPainter& painter)
     state.brush = StockObjectAt(WHITE_BRUSH);
     state.font = StockObjectAt(SYSTEM_FONT);
     state.palette = StockObjectAt(DEFAULT_PALETTE);
+    drawEmfPlus = DrawsEmfPlusByDefault();
 }
 
 QPaintDevice* DcCore::device() const {

@@ -6,6 +6,7 @@
 #include "emf/player/text/text_engine.h"
 
 #include <QPainter>
+#include <atomic>
 #include <cmath>
 
 namespace emf {
@@ -24,6 +25,27 @@ QPainter& DeviceContext::Painter() {
 
 void DeviceContext::SetDrawEmfPlus(bool on) {
     m_core->drawEmfPlus = on;
+}
+
+void DeviceContext::SetEmfPlusFilter(
+    std::function<bool(std::size_t offset, std::size_t index)> filter) {
+    m_core->plusFilter = std::move(filter);
+}
+
+bool DeviceContext::DrawsEmfPlus() const {
+    return m_core->drawEmfPlus;
+}
+
+namespace {
+std::atomic<bool> g_drawEmfPlus{true}; // background renders read it on their own threads
+} // namespace
+
+void SetDrawEmfPlusByDefault(bool on) {
+    g_drawEmfPlus = on;
+}
+
+bool DrawsEmfPlusByDefault() {
+    return g_drawEmfPlus;
 }
 
 const PlayNotes& DeviceContext::Notes() const {

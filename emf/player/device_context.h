@@ -8,6 +8,7 @@
 
 #include <QPoint>
 #include <QPointF>
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -84,8 +85,13 @@ public:
     /// LPtoDP: a point in logical units as device pixels, under the current mapping.
     QPointF LPtoDP(QPointF logical) const;
 
-    /// Whether pictures holding GDI+ records draw those (the default) or their GDI records.
+    /// Whether pictures holding GDI+ records draw those or their GDI records; a new context
+    /// starts with DrawsEmfPlusByDefault().
     void SetDrawEmfPlus(bool on);
+    bool DrawsEmfPlus() const;
+    /// Which EMF+ records to play, by their comment's offset in the picture and their index
+    /// in it (the viewer's play list); none plays them all.
+    void SetEmfPlusFilter(std::function<bool(std::size_t offset, std::size_t index)> filter);
 
     /// What playing has left out so far, and why.
     const PlayNotes& Notes() const;
@@ -98,6 +104,11 @@ private:
     std::unique_ptr<QPainter> m_ownPainter;
     std::unique_ptr<DcCore> m_core;
 };
+
+/// The process-wide choice every new device context starts with (on at start): the viewer's
+/// option, or `--gdi-only`, so that everything that draws a picture draws it the same way.
+void SetDrawEmfPlusByDefault(bool on);
+bool DrawsEmfPlusByDefault();
 
 /// CreatePen: a cosmetic pen of width 0 is one device pixel wide.
 HPEN CreatePen(std::uint32_t style, int width, COLORREF color);

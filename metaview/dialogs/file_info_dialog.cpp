@@ -3,6 +3,7 @@
 #include "metaview/document/emf_data.h"
 #include "metaview/document/file_info.h"
 #include "metaview/document/load_notes.h"
+#include "metaview/document/plus_inspection.h"
 
 #include "emf/cp1252.h"
 
@@ -35,6 +36,10 @@ CFileInfoDlg::CFileInfoDlg(const CEMFData& metafile, QWidget* parent)
          metaview::FileInformationRows(metafile.Header(), metafile.Description()))
         m_list->addTopLevelItem(
             new QTreeWidgetItem({QString::fromStdString(row.label), FromAnsi(row.value)}));
+    if (metafile.HasPicture())
+        for (const metaview::FileInfoRow& row : metaview::PlusInformationRows(metafile.Picture()))
+            m_list->addTopLevelItem(new QTreeWidgetItem(
+                {QString::fromStdString(row.label), QString::fromStdString(row.value)}));
     // Long labels and values (the two rectangles) get the room they need.
     for (int column : {0, 1}) {
         m_list->resizeColumnToContents(column);
@@ -55,7 +60,7 @@ CFileInfoDlg::CFileInfoDlg(const CEMFData& metafile, QWidget* parent)
     layout->addWidget(buttons);
     const int rowHeight = m_list->sizeHintForRow(0) > 0 ? m_list->sizeHintForRow(0) : 18;
     resize(m_list->columnWidth(0) + m_list->columnWidth(1) + 40,
-           rowHeight * int(metaview::kFileInfoRowCount) + 110 + (notes.empty() ? 0 : 40));
+           rowHeight * int(metaview::kFileInfoRowCount + 3) + 110 + (notes.empty() ? 0 : 40));
 }
 
 QString CFileInfoDlg::Notes() const {

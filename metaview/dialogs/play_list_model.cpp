@@ -2,6 +2,7 @@
 
 #include "metaview/document/emf_data.h"
 #include "metaview/document/emr_type_table.h"
+#include "metaview/document/plus_inspection.h"
 #include "metaview/ui/viewer_icons.h"
 
 namespace metaview {
@@ -32,14 +33,18 @@ QVariant PlayListModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DecorationRole && index.column() == IndexColumn)
         return m_images[std::size_t(ImageOf(row))];
     if (role != Qt::DisplayRole) return {};
-    const std::uint32_t type = m_data.Picture().Records()[std::size_t(row)].type;
+    const RecordEntry& entry = m_data.Entries()[std::size_t(row)];
+    const std::uint32_t type = entry.view.type;
     switch (index.column()) {
     case IndexColumn:
         return QString::number(row);
-    case TypeColumn:
-        return QString::fromLatin1(EMRTypeName(type).data(), qsizetype(EMRTypeName(type).size()));
+    case TypeColumn: {
+        const std::string name = EntryTypeName(entry);
+        return QString::fromLatin1(name.data(), qsizetype(name.size()));
+    }
     default:
-        return QString::number(FindEMRType(type));
+        return entry.plus ? QString::fromStdString(HexWord(std::uint16_t(type)))
+                          : QString::number(FindEMRType(type));
     }
 }
 

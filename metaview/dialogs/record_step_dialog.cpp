@@ -1,6 +1,7 @@
 #include "metaview/dialogs/record_step_dialog.h"
 
 #include "metaview/document/emr_type_table.h"
+#include "metaview/document/plus_inspection.h"
 #include "metaview/document/record_stepper.h"
 #include "metaview/document/viewer_document.h"
 
@@ -191,7 +192,10 @@ void CRecordStepDlg::showRecord(unsigned run, std::size_t position, const emf::R
     m_current = record;
     m_record->setText(QString::number(position));
     m_size->setText(QString::number(record.size));
-    const std::string_view name = metaview::EMRTypeName(record.type);
+    const auto& entries = m_doc.Data().Entries();
+    const std::string name = position < entries.size()
+                                 ? metaview::EntryTypeName(entries[position])
+                                 : std::string(metaview::EMRTypeName(record.type));
     m_function->setText(QString::fromLatin1(name.data(), qsizetype(name.size())));
     showParameters();
 }

@@ -22,7 +22,8 @@ void CEMFData::SetMetafile(const emf::EnhMetaFile& picture) {
     m_picture = picture;
     m_header = picture.Header();
     m_description = picture.DescriptionA();
-    const std::size_t n = picture.Records().size();
+    m_entries = metaview::RecordEntries(picture);
+    const std::size_t n = m_entries.size();
     m_playFlags.assign(n, 1);
     m_marks.assign(n, 0);
 }
@@ -135,7 +136,8 @@ bool CEMFData::StoreDrawnRecords(metaview::ByteSink& sink) const {
     std::vector<emf::Bytes> kept;
     // Enumeration ends with the one EMR_EOF (the reader adds one where a file lacks it).
     for (std::size_t i = 1; i < records.size(); ++i)
-        if (PlayFlag(i) || records[i].type == emf::EMR_EOF) kept.push_back(records[i].data);
+        if (PlayFlag(m_entries.PositionOfRecord(i)) || records[i].type == emf::EMR_EOF)
+            kept.push_back(records[i].data);
     const emf::Bytes original = m_picture->HeaderBytes();
     std::vector<std::byte> header(original.begin(), original.end());
     if (header.size() < 56) return false; // no room for nBytes and nRecords

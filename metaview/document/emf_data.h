@@ -4,6 +4,7 @@
 #include "emf/enh_metafile.h"
 #include "emf/player/device_context.h"
 #include "metaview/document/archive.h"
+#include "metaview/document/record_entries.h"
 
 #include <QRectF>
 
@@ -16,9 +17,10 @@
 /// What drawing plays: the whole picture, the play list, or the records stepped so far.
 enum PlayMode : std::uint32_t { PlayWholeFile = 0, PlayPlayList = 1, PlayStepping = 2 };
 
-/// One picture, a play flag and a general mark per record (by position in enumeration
-/// order, 0 = EMR_HEADER), the play mode and the selection rectangle. The flags are sized
-/// by the records actually enumerated, never by the header's record count.
+/// One picture, a play flag and a general mark per entry (by position: the records in
+/// enumeration order, 0 = EMR_HEADER, each comment followed by its EMF+ records), the play
+/// mode and the selection rectangle. The flags are sized by the records actually
+/// enumerated, never by the header's record count.
 class CEMFData {
 public:
     using Flags = std::vector<std::int32_t>;
@@ -38,7 +40,10 @@ public:
     const std::string& Description() const { return m_description; }
     /// The picture name inside the description; empty when there is none.
     std::string_view PictureName() const;
+    /// The number of entries: records and EMF+ records.
     std::size_t RecordCount() const { return m_playFlags.size(); }
+    /// The entries, by position.
+    const metaview::RecordEntries& Entries() const { return m_entries; }
 
     PlayMode GetPlayMode() const { return m_playMode; }
     void SetPlayMode(PlayMode mode) { m_playMode = mode; }
@@ -90,6 +95,7 @@ private:
     emf::EnhMetaHeader m_header;
     std::string m_description;
     PlayMode m_playMode = PlayWholeFile;
+    metaview::RecordEntries m_entries;
     Flags m_playFlags;
     Flags m_marks;
     emf::RectL m_selection;

@@ -38,15 +38,22 @@ int CEMFData::Draw(emf::DeviceContext& dc, const emf::RectL& rect) const {
     if (m_playMode == PlayWholeFile) {
         result = emf::PlayEnhMetaFile(dc, *m_picture, ToQRect(rect));
     } else {
+        // A comment's EMF+ records play by their own flags, once the comment's is set.
+        dc.SetEmfPlusFilter([this](std::size_t offset, std::size_t index) {
+            const auto pos = m_entries.PositionOfPlus(offset, index);
+            return pos && PlayFlag(*pos);
+        });
         std::size_t cursor = 0;
         result = emf::EnumEnhMetaFile(
             dc, *m_picture,
             [this, &cursor](emf::DeviceContext& d, emf::HandleTable& table,
                             const emf::RecordView& record, int nHandles) {
-                if (PlayFlag(cursor++)) emf::PlayEnhMetaFileRecord(d, table, record, nHandles);
+                if (PlayFlag(m_entries.PositionOfRecord(cursor++)))
+                    emf::PlayEnhMetaFileRecord(d, table, record, nHandles);
                 return true;
             },
             ToQRect(rect));
+        dc.SetEmfPlusFilter(nullptr);
     }
     if (m_selectionShown)
         if (const auto box = SelectionIn(rect)) DrawSelection(dc, *box);

@@ -1,5 +1,7 @@
 #include "metaview/document/record_stepper.h"
 
+#include "metaview/document/record_entries.h"
+
 namespace metaview {
 
 RecordStepper::RecordStepper(emf::EnhMetaFile picture, std::vector<std::int32_t> flags,
@@ -47,10 +49,10 @@ bool RecordStepper::WaitForStep() {
 }
 
 void RecordStepper::Run() {
-    const auto& records = m_picture.Records();
-    for (std::size_t pos = 0; pos < records.size(); ++pos) {
+    const RecordEntries entries(m_picture);
+    for (std::size_t pos = 0; pos < entries.size(); ++pos) {
         if (pos >= m_flags.size() || !m_flags[pos]) continue;
-        m_callbacks.show(pos, records[pos]);
+        m_callbacks.show(pos, entries[pos].view);
         if (WaitForStep()) return;
     }
     {

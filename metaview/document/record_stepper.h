@@ -13,7 +13,8 @@
 
 namespace metaview {
 
-/// Steps through the records whose saved play flag is set, on a thread of its own. The
+/// Steps through the entries (records and EMF+ records) whose saved play flag is set, on a
+/// thread of its own; an EMF+ record is shown as a view of its own bytes. The
 /// callbacks run on that thread; they must hand their work to the user-interface thread
 /// without waiting for it, so that Stop() never deadlocks.
 class RecordStepper {

@@ -6,6 +6,7 @@
 #include "metaview/document/emr_type_table.h"
 #include "metaview/document/file_info.h"
 #include "metaview/document/load_notes.h"
+#include "metaview/document/plus_inspection.h"
 #include "metaview/export/render_command.h"
 
 #include <QString>
@@ -23,7 +24,9 @@ constexpr const char* kUsage =
     "  --screenshot OUT.png [FILE...]\n"
     "                          open the window with the files, save a picture of it, end\n"
     "  --info FILE             print the file information, one \"label<TAB>value\" a line\n"
-    "  --records FILE          print every record: position, type name, ID, size\n"
+    "  --records FILE          print every record: position, type name, ID, size; each\n"
+    "                          EMF+ record follows its comment: position.index, name,\n"
+    "                          flags, size\n"
     "  --convert FILE OUT.emf  write the enhanced metafile that FILE loads as\n"
     "  --render FILE --png OUT [--width N | --size N]\n"
     "  --render FILE --bmp OUT [--width N | --size N]\n"
@@ -32,6 +35,7 @@ constexpr const char* kUsage =
     "  --render FILE --svg OUT\n"
     "  --render FILE --pdf OUT draw the picture at its own size as SVG or PDF\n"
     "  --render ... --timeout S  give up after S seconds, leaving no output file\n"
+    "  --render ... --gdi-only draw a picture holding EMF+ records from its EMF records\n"
     "  --help                  print this text\n"
     "  --version               print the version\n";
 
@@ -53,13 +57,20 @@ bool Open(const std::string& path, CEMFDoc& doc, std::ostream& err) {
 void PrintInfo(const CEMFData& data, std::ostream& out) {
     for (const FileInfoRow& row : FileInformationRows(data.Header(), data.Description()))
         out << row.label << '\t' << Printable(row.value) << '\n';
+    for (const FileInfoRow& row : PlusInformationRows(data.Picture()))
+        out << row.label << '\t' << row.value << '\n';
 }
 
+// An EMF+ record follows its comment: position.index, name, flags, size.
 void PrintRecords(const CEMFData& data, std::ostream& out) {
     const auto& records = data.Picture().Records();
-    for (std::size_t i = 0; i < records.size(); ++i)
+    for (std::size_t i = 0; i < records.size(); ++i) {
         out << i << '\t' << EMRTypeName(records[i].type) << '\t' << FindEMRType(records[i].type)
             << '\t' << records[i].size << '\n';
+        for (const PlusRecordRow& row : PlusRecordRows(records[i]))
+            out << i << '.' << row.index << '\t' << row.name << (row.damaged ? " (damaged)" : "")
+                << "\tflags=" << HexWord(row.flags) << '\t' << row.size << '\n';
+    }
 }
 
 int Inspect(const std::string& option, const std::string& path, std::ostream& out,

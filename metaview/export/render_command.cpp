@@ -5,6 +5,8 @@
 #include "metaview/export/picture_export.h"
 #include "metaview/export/png_file.h"
 
+#include "emf/player/device_context.h"
+
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -31,6 +33,7 @@ struct RenderOptions {
     std::string input, output;
     Format format = Format::None;
     int width = 0, size = 0, timeout = 0;
+    bool gdiOnly = false;
 };
 
 bool ParseNumber(const std::string& text, int max, int& number) {
@@ -71,6 +74,11 @@ bool ParseOptions(std::span<const std::string> args, RenderOptions& o, std::stri
     if (args.empty()) return error = "--render needs a FILE.", false;
     o.input = args[0];
     for (std::size_t i = 1; i < args.size(); i += 2) {
+        if (args[i] == "--gdi-only") {
+            o.gdiOnly = true;
+            --i; // a switch without a value
+            continue;
+        }
         if (i + 1 >= args.size()) return error = args[i] + " needs a value.", false;
         if (!ParseOption(args[i], args[i + 1], o, error)) return false;
     }
@@ -138,6 +146,20 @@ QByteArray Draw(const emf::EnhMetaFile& picture, const RenderOptions& o, emf::Pl
     return o.format == Format::Png ? EncodePngFile(image, kPngLevel) : EncodeBmp(image);
 }
 
+// --gdi-only for one run; the process's choice is put back afterwards.
+class DrawChoice {
+public:
+    explicit DrawChoice(bool plus) : m_before(emf::DrawsEmfPlusByDefault()) {
+        emf::SetDrawEmfPlusByDefault(plus);
+    }
+    ~DrawChoice() { emf::SetDrawEmfPlusByDefault(m_before); }
+    DrawChoice(const DrawChoice&) = delete;
+    DrawChoice& operator=(const DrawChoice&) = delete;
+
+private:
+    bool m_before;
+};
+
 bool WriteFile(const std::string& path, const QByteArray& bytes, std::string& error) {
     QSaveFile file(QString::fromStdString(path));
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
@@ -180,6 +202,7 @@ int RunRender(std::span<const std::string> args, std::ostream& err) {
     }
     QByteArray bytes;
     emf::PlayNotes notes;
+    const DrawChoice choice(!options.gdiOnly);
     {
         const Watchdog watchdog(options.timeout);
         CEMFDoc doc;

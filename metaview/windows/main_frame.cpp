@@ -6,6 +6,8 @@
 #include "metaview/windows/emf_view.h"
 #include "metaview/windows/viewer_prompts.h"
 
+#include "emf/player/device_context.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -96,7 +98,7 @@ void CMainFrame::createMenus() {
         menu("&Play List", {a.viewPlayList, nullptr, a.clearPlayList, a.playNextRecord,
                             a.playCompleteFile, nullptr, a.playCurrentList}),
         menu("&Information", {a.showFileInfo}),
-        menu("&Options", {a.fixedAspect, a.askSaveOption}),
+        menu("&Options", {a.fixedAspect, a.askSaveOption, nullptr, a.drawEmfPlus}),
         m_pWindowMenu = new QMenu(QStringLiteral("&Window"), this),
         help};
     connect(m_pWindowMenu, &QMenu::aboutToShow, this, &CMainFrame::fillWindowMenu);
@@ -161,6 +163,19 @@ void CMainFrame::fillWindowMenu() {
         entry->setCheckable(true);
         entry->setChecked(window == m_pMdiArea->activeSubWindow());
     }
+}
+
+void CMainFrame::setDrawEmfPlus(bool on) {
+    if (on == emf::DrawsEmfPlusByDefault()) return;
+    emf::SetDrawEmfPlusByDefault(on);
+    QList<metaview::ViewerDocument*> done;
+    for (QMdiSubWindow* window : m_pMdiArea->subWindowList())
+        if (auto* child = qobject_cast<CChildFrame*>(window);
+            child && !done.contains(&child->Document())) {
+            done.append(&child->Document());
+            child->Document().UpdateAllViews();
+        }
+    writeSettings();
 }
 
 // Minimised windows go into a row along the bottom of the client area.
@@ -287,6 +302,9 @@ void CMainFrame::UpdateCommandUi() {
 void CMainFrame::readSettings() {
     QSettings settings;
     m_Recent.Read(settings);
+    const bool plus = settings.value(QStringLiteral("Settings/Draw EMF+ records"), true).toBool();
+    emf::SetDrawEmfPlusByDefault(plus);
+    m_Actions.drawEmfPlus->setChecked(plus);
     updateRecentFileActions();
     if (restoreGeometry(settings.value(kGeometryKey).toByteArray())) return;
     // The first start: three quarters of the screen's work area, in its middle.
@@ -301,6 +319,7 @@ void CMainFrame::writeSettings() {
     QSettings settings;
     m_Recent.Write(settings);
     settings.setValue(kGeometryKey, saveGeometry());
+    settings.setValue(QStringLiteral("Settings/Draw EMF+ records"), emf::DrawsEmfPlusByDefault());
 }
 
 // Quitting asks about every changed document first and closes nothing when one is kept.

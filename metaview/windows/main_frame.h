@@ -96,6 +96,8 @@ private:
     void arrangeIcons();
     void cascadeWindows();
     void keepInside(QMdiSubWindow& window) const;
+    /// The "Draw EMF+ records" option: every open picture is drawn again.
+    void setDrawEmfPlus(bool on);
     void about();
     void showFileInfo();
     void saveBitmap();

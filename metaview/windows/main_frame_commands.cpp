@@ -72,6 +72,7 @@ void CMainFrame::connectViewActions() {
     onDocument(a.askSaveOption, [](metaview::ViewerDocument& doc) {
         doc.Doc().m_bAskSaveOption = !doc.Doc().m_bAskSaveOption;
     });
+    connect(a.drawEmfPlus, &QAction::toggled, this, &CMainFrame::setDrawEmfPlus);
     auto onView = [this](QAction* action, auto command) {
         connect(action, &QAction::triggered, this, [this, command] {
             if (CKelvane* view = ActiveView()) command(*this, *view);

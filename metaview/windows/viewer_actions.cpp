@@ -76,6 +76,10 @@ CViewerActions::CViewerActions(QObject* p)
           false)),
       askSaveOption(MakeCheckable(p, "Show the \"Save As\" option dialog",
                                   "Show the save as option dialog for this document.", true)),
+      drawEmfPlus(MakeCheckable(p, "Draw EMF+ records",
+                                "Draw pictures holding EMF+ records from those records; off draws "
+                                "their EMF records.\nDraw EMF+ records",
+                                true)),
       windowNew(
           MakeAction(p, "New &Window", "Opens a new window for the active document.\nNew window")),
       windowCascade(

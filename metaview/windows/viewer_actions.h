@@ -32,6 +32,7 @@ struct CViewerActions {
     QAction* showFileInfo;
     QAction* fixedAspect;
     QAction* askSaveOption;
+    QAction* drawEmfPlus;
 
     QAction* windowNew;
     QAction* windowCascade;

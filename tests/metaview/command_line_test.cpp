@@ -64,7 +64,8 @@ TEST(CommandLine, InfoAndRecordsOfABuiltPicture) {
     const CliRun info = Kelvane({"--info", (dir / "s.emf").string()});
     EXPECT_EQ(info.code, 0) << info.err;
     const auto rows = Lines(info.out);
-    ASSERT_EQ(rows.size(), 17u);
+    ASSERT_EQ(rows.size(), 18u);
+    EXPECT_EQ(rows[17], "EMF+ records:\tEMF only");
     EXPECT_EQ(rows[0], "EMF created in:\tKelvane tests");
     EXPECT_EQ(rows[9], "Number of records:\t7");
 
@@ -84,7 +85,7 @@ TEST(CommandLine, DescriptionsPrintAsUtf8OnOneLine) {
     ScratchDir dir;
     WriteAll(dir / "d.emf", b.Build());
     const auto rows = Lines(Kelvane({"--info", (dir / "d.emf").string()}).out);
-    ASSERT_EQ(rows.size(), 17u);
+    ASSERT_EQ(rows.size(), 18u);
     EXPECT_EQ(rows[0], "EMF created in:\tGr\u00fc\u00dfe vom Test");
     EXPECT_EQ(rows[1], "EMF picture name:\t\u20ac");
 }
