@@ -21,21 +21,31 @@ std::optional<QRectF> SmallestRecordAt(const CEMFData& data, const emf::RectL& d
     double bestArea = 0;
     std::size_t position = 0;
     const bool everything = data.GetPlayMode() == PlayWholeFile;
-    auto visit = [&](emf::DeviceContext& d, emf::HandleTable& table, const emf::RecordView& record,
-                     int nHandles) {
-        if (!everything && !data.PlayFlag(position++)) return true;
-        device.Reset();
-        emf::PlayEnhMetaFileRecord(d, table, record, nHandles);
+    // The ink drawn since the last look belongs to one record, or to one EMF+ record.
+    auto consider = [&] {
         const QRectF ink = device.Ink();
+        device.Reset();
         // Edges belong to the box, so a line along an axis can be hit too.
         if (ink.isNull() || p.x() < ink.left() || p.x() > ink.right() || p.y() < ink.top() ||
             p.y() > ink.bottom())
-            return true;
+            return;
         const double area = ink.width() * ink.height();
         if (!best || area < bestArea) {
             best = ink;
             bestArea = area;
         }
+    };
+    dc.SetEmfPlusFilter([&](std::size_t offset, std::size_t index) {
+        consider();
+        const auto pos = data.Entries().PositionOfPlus(offset, index);
+        return everything || (pos && data.PlayFlag(*pos));
+    });
+    auto visit = [&](emf::DeviceContext& d, emf::HandleTable& table, const emf::RecordView& record,
+                     int nHandles) {
+        if (!everything && !data.PlayFlag(data.Entries().PositionOfRecord(position++))) return true;
+        device.Reset();
+        emf::PlayEnhMetaFileRecord(d, table, record, nHandles);
+        consider();
         return true;
     };
     const QRect rect(drawn.left, drawn.top, drawn.right - drawn.left, drawn.bottom - drawn.top);

@@ -65,7 +65,8 @@ TEST_F(ViewerTest, FileInformationListsTheHeader) {
     ASSERT_TRUE(view);
     CFileInfoDlg dialog(view->GetDocument().Data(), &frame);
     QTreeWidget* list = dialog.List();
-    ASSERT_EQ(list->topLevelItemCount(), 17);
+    ASSERT_EQ(list->topLevelItemCount(), 18);
+    EXPECT_EQ(list->topLevelItem(17)->text(1), "EMF only");
     EXPECT_EQ(list->headerItem()->text(0), "Information describtion");
     EXPECT_EQ(list->topLevelItem(0)->text(1), "Kelvane tests");
     EXPECT_EQ(list->topLevelItem(6)->text(1), "0x464D4520");

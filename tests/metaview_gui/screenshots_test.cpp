@@ -13,8 +13,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -119,6 +122,76 @@ TEST_F(ViewerTest, Screenshots) {
     frame.Actions().windowCascade->trigger();
     QTest::qWait(100);
     EXPECT_TRUE(frame.grab().save(out.filePath(QStringLiteral("kelvane_pasted_cascade.png"))));
+}
+
+} // namespace
+} // namespace testing_metaview
+
+namespace testing_metaview {
+namespace {
+
+// EMF+ pictures: drawn from their EMF+ records and, with the option off, from their EMF
+// records; their records in the play list and the stepping dialog; their file information.
+TEST_F(ViewerTest, EmfPlusScreenshots) {
+    const QString folder = qEnvironmentVariable("KORVEL_SCREENSHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "set KORVEL_SCREENSHOT_DIR to take screenshots";
+    if (CorpusDir().empty()) GTEST_SKIP() << "the corpus folder ../shared/corpus is not there";
+    const QDir out(folder);
+    frame.resize(1100, 760);
+    CKelvane* plus = frame.OpenDocumentFile(QString::fromStdString(
+        (CorpusDir() / "kakwa-libemf2svg/libuemf/test_libuemf_p_ref.emf").string()));
+    ASSERT_TRUE(plus);
+    frame.MdiArea()->activeSubWindow()->showMaximized();
+    QTest::qWait(200);
+    EXPECT_TRUE(frame.grab().save(out.filePath(QStringLiteral("kelvane_emfplus.png"))));
+
+    CPlayListDlg list(plus->GetDocument(), &frame);
+    list.show();
+    list.List()->scrollTo(list.List()->model()->index(12, 0));
+    QTest::qWait(50);
+    EXPECT_TRUE(list.grab().save(out.filePath(QStringLiteral("kelvane_emfplus_play_list.png"))));
+    list.close();
+    {
+        CRecordStepDlg step(plus->GetDocument(), &frame);
+        step.show();
+        for (int played = 0; played < 12; ++played) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return step.ShownPosition().has_value(); }, 5000));
+            step.Play();
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return step.ShownPosition().has_value(); }, 5000));
+        QTest::qWait(50);
+        EXPECT_TRUE(step.grab().save(out.filePath(QStringLiteral("kelvane_emfplus_step.png"))));
+    }
+    frame.Actions().playCompleteFile->trigger();
+    CFileInfoDlg info(plus->GetDocument().Data(), &frame);
+    info.show();
+    QTest::qWait(50);
+    EXPECT_TRUE(info.grab().save(out.filePath(QStringLiteral("kelvane_emfplus_info.png"))));
+    info.close();
+
+    for (const char* file :
+         {"kakwa-libemf2svg/emf/test-162.emf", "apache-poi/spreadsheet/SimpleEMF_windows.emf",
+          "kakwa-libemf2svg/emf-ea/EA-test-file-020.emf"}) {
+        frame.OpenDocumentFile(QString::fromStdString((CorpusDir() / file).string()));
+        frame.MdiArea()->activeSubWindow()->showMaximized();
+        const QString name = QFileInfo(QString::fromUtf8(file)).completeBaseName();
+        for (bool on : {true, false}) {
+            if (frame.Actions().drawEmfPlus->isChecked() != on)
+                frame.Actions().drawEmfPlus->trigger();
+            QTest::qWait(300);
+            EXPECT_TRUE(frame.grab().save(out.filePath(
+                QStringLiteral("kelvane_%1_%2.png").arg(name, on ? "emfplus" : "gdi"))));
+        }
+        frame.Actions().drawEmfPlus->trigger();
+    }
+    QMenu* options = nullptr;
+    for (QAction* a : frame.menuBar()->actions())
+        if (a->text() == QStringLiteral("Options")) options = a->menu();
+    ASSERT_TRUE(options);
+    options->popup(frame.mapToGlobal(QPoint(300, 30)));
+    QTest::qWait(100);
+    EXPECT_TRUE(options->grab().save(out.filePath(QStringLiteral("kelvane_options_menu.png"))));
+    options->close();
 }
 
 } // namespace
