@@ -1,6 +1,8 @@
 // Images, fonts, string formats and image attributes: [MS-EMFPLUS] 2.2.1.2 to 2.2.1.5, 2.2.1.9.
 #include "emf/emfplus/plus_objects.h"
 
+#include <algorithm>
+
 namespace emf::plus {
 
 namespace {
@@ -8,6 +10,8 @@ namespace {
 std::vector<std::byte> Copy(Bytes b) {
     return {b.begin(), b.end()};
 }
+
+constexpr std::uint32_t kWmfPlaceable = 2;
 
 } // namespace
 
@@ -27,7 +31,9 @@ bool ReadImage(ByteReader& r, Image& out) {
     if (out.kind == Image::Metafile) {
         out.metafileType = r.u32();
         const std::uint32_t size = r.u32();
-        const Bytes data = r.bytes(size);
+        // Writers count a placeable WMF without its placeable header: the bytes run on.
+        const Bytes data = r.bytes(
+            out.metafileType == kWmfPlaceable ? std::max<std::size_t>(size, r.remaining()) : size);
         if (!r.ok()) return false;
         out.data = Copy(data);
         return true;

@@ -149,6 +149,23 @@ TEST(EmfPlusObjects, BrushesAndPensWithTheirOptionalData) {
     EXPECT_EQ(pp.brush.color, 0x80FF0000u);
 }
 
+TEST(EmfPlusObjects, EmbeddedMetafilesKeepTheirBytes) {
+    // An EMF holds exactly its size; a placeable WMF's size leaves out its placeable header.
+    Data emf;
+    emf.U32(0).U32(Image::Metafile).U32(3).U32(4).U32(0x11111111).U32(0x22222222);
+    const auto e = DecodeObject(ObjectImage, emf.Bytes());
+    ASSERT_TRUE(e);
+    EXPECT_EQ(std::get<Image>(*e).data.size(), 4u);
+    Data wmf;
+    wmf.U32(0).U32(Image::Metafile).U32(2).U32(4).U32(0x9AC6CDD7).U32(0).U32(0);
+    const auto w = DecodeObject(ObjectImage, wmf.Bytes());
+    ASSERT_TRUE(w);
+    EXPECT_EQ(std::get<Image>(*w).data.size(), 12u);
+    Data cut;
+    cut.U32(0).U32(Image::Metafile).U32(2).U32(40).U32(0x9AC6CDD7);
+    EXPECT_FALSE(DecodeObject(ObjectImage, cut.Bytes()));
+}
+
 TEST(EmfPlusObjects, FontFamilyNames) {
     Data d;
     d.U32(0).F32(12).U32(3).U32(1).U32(0).U32(5).Text(u"Arial");
