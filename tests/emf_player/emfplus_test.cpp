@@ -197,6 +197,34 @@ TEST(EmfPlusPlay, StringsKeepToTheirLayoutRectangle) {
     EXPECT_EQ(outside, 0);
 }
 
+// A 2 x 1 bitmap object of a raw pixel format, drawn over the whole canvas.
+EmfBuilder RawImage(std::uint32_t format, std::int32_t stride, const Data& pixels) {
+    EmfBuilder b = Canvas();
+    PlusWriter w;
+    Data image;
+    image.U32(0).U32(1).U32(2).U32(1).U32(std::uint32_t(stride)).U32(format).U32(0);
+    image.Append(pixels.Bytes());
+    Data draw;
+    draw.U32(0).U32(2).F32s({0, 0, 2, 1}).F32s({0, 0, 100, 100});
+    w.Header(false).Record(kObject, 0x0503, image).Record(0x401A, 0x03, draw);
+    w.AddTo(b);
+    return b;
+}
+
+TEST(EmfPlusPlay, RawPixelFormatsAreDecoded) {
+    const QImage argb =
+        PlayWith(RawImage(0x0026200A, 8, Data().U32(0xFFFF0000).U32(0xFF0000FF))).image;
+    EXPECT_EQ(Rgb(argb, 20, 50), kRed);
+    EXPECT_EQ(Rgb(argb, 80, 50), kBlue);
+    const QImage gray = PlayWith(RawImage(0x00101004, 4, Data().U16(0xFFFF).U16(0x0000))).image;
+    EXPECT_EQ(Rgb(gray, 20, 50), kWhite);
+    EXPECT_EQ(Rgb(gray, 80, 50), kBlack);
+    // A stride too small for the width is damage, noted and not drawn.
+    const Played bad = PlayWith(RawImage(0x0026200A, 4, Data().U32(0xFFFF0000).U32(0)));
+    EXPECT_EQ(bad.notes.damagedImages, 1);
+    EXPECT_EQ(Rgb(bad.image, 50, 50), kWhite);
+}
+
 TEST(EmfPlusPlay, HostileSizesStayQuick) {
     EmfBuilder b = Canvas();
     PlusWriter w;

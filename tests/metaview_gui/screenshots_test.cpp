@@ -186,7 +186,7 @@ TEST_F(ViewerTest, EmfPlusScreenshots) {
     }
     QMenu* options = nullptr;
     for (QAction* a : frame.menuBar()->actions())
-        if (a->text() == QStringLiteral("Options")) options = a->menu();
+        if (a->text().remove(QLatin1Char('&')) == QStringLiteral("Options")) options = a->menu();
     ASSERT_TRUE(options);
     options->popup(frame.mapToGlobal(QPoint(300, 30)));
     QTest::qWait(100);

@@ -19,7 +19,9 @@ enum PixelFormat : std::uint32_t {
     Rgb24 = 0x00021808,
     Rgb32 = 0x00022009,
     Argb32 = 0x0026200A,
-    Pargb32 = 0x000E200B
+    Pargb32 = 0x000E200B,
+    Gray16 = 0x00101004,
+    Argb1555 = 0x00061007
 };
 
 constexpr int kMaxSide = 16384;
@@ -39,6 +41,21 @@ std::vector<QRgb> ReadPalette(ByteReader& r) {
     return colors;
 }
 
+QRgb Pixel16(const std::uint8_t* p, std::uint32_t format) {
+    const unsigned v = p[0] | p[1] << 8;
+    const auto c5 = [](unsigned c) { return int((c & 31) * 255 / 31); };
+    switch (format) {
+    case Rgb555:
+        return qRgb(c5(v >> 10), c5(v >> 5), c5(v));
+    case Argb1555:
+        return qRgba(c5(v >> 10), c5(v >> 5), c5(v), (v & 0x8000) ? 255 : 0);
+    case Gray16:
+        return qRgb(int(v >> 8), int(v >> 8), int(v >> 8));
+    default:
+        return qRgb(c5(v >> 11), int((v >> 5 & 63) * 255 / 63), c5(v)); // 565
+    }
+}
+
 QRgb PixelAt(const std::uint8_t* row, int x, std::uint32_t format, const std::vector<QRgb>& pal) {
     auto index = [&](int bits) -> QRgb {
         const int bit = x * bits, v = (row[bit / 8] >> (8 - bits - bit % 8)) & ((1 << bits) - 1);
@@ -52,12 +69,10 @@ QRgb PixelAt(const std::uint8_t* row, int x, std::uint32_t format, const std::ve
     case Indexed8:
         return index(8);
     case Rgb555:
-    case Rgb565: {
-        const unsigned v = row[2 * x] | row[2 * x + 1] << 8;
-        if (format == Rgb555)
-            return qRgb((v >> 10 & 31) * 255 / 31, (v >> 5 & 31) * 255 / 31, (v & 31) * 255 / 31);
-        return qRgb((v >> 11 & 31) * 255 / 31, (v >> 5 & 63) * 255 / 63, (v & 31) * 255 / 31);
-    }
+    case Rgb565:
+    case Argb1555:
+    case Gray16:
+        return Pixel16(row + 2 * x, format);
     case Rgb24:
         return qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
     case Rgb32:
@@ -71,7 +86,8 @@ std::optional<QImage> DecodePixels(const Image& image) {
     const std::uint32_t f = image.pixelFormat;
     const int bpp = BitsPerPixel(f);
     const bool known = f == Indexed1 || f == Indexed4 || f == Indexed8 || f == Rgb555 ||
-                       f == Rgb565 || f == Rgb24 || f == Rgb32 || f == Argb32 || f == Pargb32;
+                       f == Rgb565 || f == Argb1555 || f == Gray16 || f == Rgb24 || f == Rgb32 ||
+                       f == Argb32 || f == Pargb32;
     if (!known || image.width <= 0 || image.height <= 0 || image.width > kMaxSide ||
         image.height > kMaxSide || image.stride <= 0 ||
         std::int64_t(image.width) * bpp > std::int64_t(image.stride) * 8)
