@@ -73,6 +73,8 @@ QMenu* CMainFrame::createFileMenu(bool document) {
     file->addActions(a.recentFiles);
     file->addSeparator();
     file->addAction(a.fileQuit);
+    // Another running viewer may have opened files since: the menu shows the stored list.
+    connect(file, &QMenu::aboutToShow, this, &CMainFrame::refreshRecentFiles);
     return file;
 }
 
@@ -317,7 +319,6 @@ void CMainFrame::readSettings() {
 
 void CMainFrame::writeSettings() {
     QSettings settings;
-    m_Recent.Write(settings);
     settings.setValue(kGeometryKey, saveGeometry());
     settings.setValue(QStringLiteral("Settings/Draw EMF+ records"), emf::DrawsEmfPlusByDefault());
 }

@@ -91,6 +91,7 @@ private:
     void fileSaveAs();
     void openRecentFile();
     void rememberFile(const QString& path);
+    void refreshRecentFiles();
     void updateRecentFileActions();
     void fillWindowMenu();
     void arrangeIcons();

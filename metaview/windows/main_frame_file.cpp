@@ -53,7 +53,8 @@ CKelvane* CMainFrame::OpenDocumentFile(const QString& path) {
     QApplication::restoreOverrideCursor();
     if (!opened) {
         delete doc;
-        m_Recent.Remove(path);
+        QSettings settings;
+        m_Recent.RemoveAndStore(settings, path);
         updateRecentFileActions();
         // A file that cannot be read is not a file of the wrong format.
         const bool readable = QFileInfo(path).isFile() && QFileInfo(path).isReadable();
@@ -190,11 +191,17 @@ void CMainFrame::openRecentFile() {
         OpenDocumentFile(action->data().toString());
 }
 
+// The stored list is changed where it stands, so files another running viewer added stay.
 void CMainFrame::rememberFile(const QString& path) {
-    m_Recent.Add(path);
-    updateRecentFileActions();
     QSettings settings;
-    m_Recent.Write(settings);
+    m_Recent.AddAndStore(settings, path);
+    updateRecentFileActions();
+}
+
+void CMainFrame::refreshRecentFiles() {
+    QSettings settings;
+    m_Recent.Refresh(settings);
+    updateRecentFileActions();
 }
 
 void CMainFrame::updateRecentFileActions() {

@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTest>
 
 namespace testing_metaview {
@@ -68,6 +69,25 @@ TEST_F(ViewerTest, MenusFollowWhetherADocumentIsOpen) {
     ASSERT_GE(frame.RecentFiles().Files().size(), 2);
     EXPECT_TRUE(frame.RecentFiles().Files()[0].endsWith("small.wmf"));
     EXPECT_TRUE(frame.Actions().recentFiles[0]->text().endsWith("small.wmf"));
+}
+
+// Two viewers running at once: each keeps the files the other opened, also when it quits.
+TEST_F(ViewerTest, TheRecentFileListOfTwoRunningViewersIsMergedNotOverwritten) {
+    CMainFrame other{&prompts};
+    ASSERT_TRUE(frame.OpenDocumentFile(File("first.emf", ShapesEmf())));
+    ASSERT_TRUE(other.OpenDocumentFile(File("second.wmf", SmallWmf())));
+    frame.MdiArea()->closeAllSubWindows();
+    EXPECT_TRUE(frame.close());
+    QSettings settings;
+    CRecentFileList stored;
+    stored.Read(settings);
+    ASSERT_GE(stored.Files().size(), 2);
+    EXPECT_TRUE(stored.Files()[0].endsWith("second.wmf"));
+    EXPECT_TRUE(stored.Files()[1].endsWith("first.emf"));
+    // The other viewer's File menu shows what the first one added.
+    ASSERT_TRUE(frame.OpenDocumentFile(File("third.emf", ShapesEmf())));
+    emit other.menuBar()->actions()[0]->menu()->aboutToShow();
+    EXPECT_TRUE(other.Actions().recentFiles[0]->text().endsWith("third.emf"));
 }
 
 TEST_F(ViewerTest, TheSamePathActivatesItsWindowAnotherSpellingOpensAgain) {
