@@ -34,7 +34,8 @@ bool StreamSink::Write(std::span<const std::byte> bytes) {
     return static_cast<bool>(m_out);
 }
 
-AtomicFile::AtomicFile(std::filesystem::path target) : m_target(std::move(target)) {
+AtomicFile::AtomicFile(std::filesystem::path target, Durability durability)
+    : m_target(std::move(target)), m_durability(durability) {
     for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
         m_temp = TempNameFor(m_target);
         m_fd = ::open(m_temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -71,7 +72,7 @@ bool AtomicFile::Write(std::span<const std::byte> bytes) {
 
 bool AtomicFile::Commit() {
     if (!m_error.empty()) return false;
-    if (::fsync(m_fd) != 0)
+    if (m_durability == Durability::Synced && ::fsync(m_fd) != 0)
         Fail(Describe("Cannot write", m_target));
     else if (::close(std::exchange(m_fd, -1)) != 0)
         Fail(Describe("Cannot write", m_target));

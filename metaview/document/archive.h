@@ -35,13 +35,16 @@ private:
 /// Without a successful Commit the temporary file is removed and the target is untouched.
 class AtomicFile : public ByteSink {
 public:
-    explicit AtomicFile(std::filesystem::path target);
+    /// Synced: on disk before it replaces the target, as a document must be. Cached: left to
+    /// the system, for output that can be made again and is often read back at once.
+    enum class Durability { Synced, Cached };
+    explicit AtomicFile(std::filesystem::path target, Durability durability = Durability::Synced);
     ~AtomicFile() override;
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
     bool Write(std::span<const std::byte> bytes) override;
-    /// Flushes to disk and renames over the target; false with Error() set on failure.
+    /// Flushes (when Synced) and renames over the target; false with Error() set on failure.
     bool Commit();
     /// Why opening, writing or committing failed; empty while all went well.
     const std::string& Error() const { return m_error; }
@@ -52,6 +55,7 @@ private:
 
     std::filesystem::path m_target;
     std::filesystem::path m_temp;
+    Durability m_durability;
     int m_fd = -1;
     std::string m_error;
 };

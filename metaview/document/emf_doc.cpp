@@ -2,15 +2,15 @@
 
 #include "metaview/document/archive.h"
 #include "metaview/document/emf_doc_template.h"
+#include "metaview/document/metafile_loading.h"
 
 #include <cctype>
 
 bool CEMFDoc::OnOpenDocument(const std::filesystem::path& path, std::string& error) {
-    auto bytes = metaview::ReadFileBytes(path, error);
-    if (!bytes) return false;
-    if (m_data.LoadFromArchive(std::move(*bytes), error)) return true;
-    error = "\"" + path.string() + "\": " + error;
-    return false;
+    const emf::PictureResult picture = metaview::LoadMetafileFile(path, error);
+    if (!picture) return false;
+    m_data.SetMetafile(*picture.picture);
+    return true;
 }
 
 bool CEMFDoc::OnSaveDocument(const std::filesystem::path& path, std::string& error) const {

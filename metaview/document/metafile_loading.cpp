@@ -1,5 +1,7 @@
 #include "metaview/document/metafile_loading.h"
 
+#include "metaview/document/archive.h"
+
 #include "emf/byte_reader.h"
 #include "emf/wmf/wmf_converter.h"
 
@@ -27,6 +29,14 @@ emf::PictureResult LoadMetafileBytes(std::vector<std::byte> file) {
     default:
         return Refused("The file is neither an enhanced metafile nor a Windows metafile.");
     }
+}
+
+emf::PictureResult LoadMetafileFile(const std::filesystem::path& path, std::string& error) {
+    auto bytes = ReadFileBytes(path, error);
+    if (!bytes) return {};
+    emf::PictureResult result = LoadMetafileBytes(std::move(*bytes));
+    if (!result) error = "\"" + path.string() + "\": " + result.error;
+    return result;
 }
 
 } // namespace metaview

@@ -6,6 +6,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 namespace metaview {
@@ -17,5 +19,8 @@ inline constexpr std::uint32_t kWmfFileKey = 0x00090001; // METAHEADER type 1, 9
 /// placeable WMF converted from the 2 x mtSize bytes after its 22-byte header, at the size
 /// its header gives. Anything else is refused with a reason.
 emf::PictureResult LoadMetafileBytes(std::vector<std::byte> file);
+
+/// The picture a file loads as; none with error set to a sentence naming the file.
+emf::PictureResult LoadMetafileFile(const std::filesystem::path& path, std::string& error);
 
 } // namespace metaview

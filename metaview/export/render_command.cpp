@@ -1,23 +1,20 @@
 #include "metaview/export/render_command.h"
 
 #include "metaview/document/archive.h"
-#include "metaview/document/emf_doc.h"
+#include "metaview/document/metafile_loading.h"
 #include "metaview/export/picture_export.h"
 #include "metaview/export/png_file.h"
 
 #include "emf/player/device_context.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <unistd.h>
 
 #include <charconv>
-#include <condition_variable>
+#include <csignal>
 #include <cstring>
-#include <mutex>
 #include <sstream>
-#include <thread>
 
 namespace metaview {
 
@@ -93,33 +90,30 @@ bool ParseOptions(std::span<const std::string> args, RenderOptions& o, std::stri
 }
 
 // Ends the process when drawing takes longer than allowed, before any output file exists:
-// a file manager's thumbnailer must never hang on a hostile picture.
+// a file manager's thumbnailer must never hang on a hostile picture. An alarm rather than a
+// thread, which would cost every thumbnail its start and join. An alarm still pending is
+// that of a render that started this one again (with the system's fonts) and keeps its time.
 class Watchdog {
 public:
-    explicit Watchdog(int seconds) {
-        if (seconds > 0) m_thread = std::thread([this, seconds] { Watch(seconds); });
+    explicit Watchdog(int seconds) : m_armed(seconds > 0) {
+        if (!m_armed) return;
+        std::signal(SIGALRM, &Expired);
+        const unsigned pending = ::alarm(unsigned(seconds));
+        if (pending > 0 && pending < unsigned(seconds)) ::alarm(pending);
     }
     ~Watchdog() {
-        {
-            const std::lock_guard lock(m_mutex);
-            m_done = true;
-        }
-        m_wake.notify_one();
-        if (m_thread.joinable()) m_thread.join();
+        if (m_armed) ::alarm(0);
     }
+    Watchdog(const Watchdog&) = delete;
+    Watchdog& operator=(const Watchdog&) = delete;
 
 private:
-    void Watch(int seconds) {
-        std::unique_lock lock(m_mutex);
-        if (m_wake.wait_for(lock, std::chrono::seconds(seconds), [this] { return m_done; })) return;
+    static void Expired(int) {
         constexpr char kMessage[] = "kelvane: the picture took too long to draw.\n";
         [[maybe_unused]] const auto written = ::write(STDERR_FILENO, kMessage, sizeof kMessage - 1);
         std::_Exit(1);
     }
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
-    bool m_done = false;
-    std::thread m_thread;
+    bool m_armed;
 };
 
 // zlib's fastest level: pictures of flat colour come out about a tenth larger than at
@@ -160,11 +154,14 @@ private:
     bool m_before;
 };
 
+// A rendering can be made again from its picture, and a thumbnailer's output is a file it
+// reads back at once: what matters is that it is whole or absent, not that it is on disk.
 bool WriteFile(const std::string& path, const QByteArray& bytes, std::string& error) {
-    QSaveFile file(QString::fromStdString(path));
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    AtomicFile file(path, AtomicFile::Durability::Cached);
+    if (file.Write(std::as_bytes(std::span(bytes.constData(), std::size_t(bytes.size())))) &&
+        file.Commit())
         return true;
-    error = "cannot write " + path + ": " + file.errorString().toStdString();
+    error = file.Error();
     return false;
 }
 
@@ -205,12 +202,13 @@ int RunRender(std::span<const std::string> args, std::ostream& err) {
     const DrawChoice choice(!options.gdiOnly);
     {
         const Watchdog watchdog(options.timeout);
-        CEMFDoc doc;
-        if (!doc.OnOpenDocument(options.input, error)) {
+        // The picture alone: the viewer's record list would only delay a thumbnail.
+        const emf::PictureResult picture = LoadMetafileFile(options.input, error);
+        if (!picture) {
             err << "kelvane: " << error << "\n";
             return 1;
         }
-        bytes = Draw(doc.Data().Picture(), options, notes);
+        bytes = Draw(*picture.picture, options, notes);
     }
     // What drawing left out (a damaged embedded image, say) is a note, as damage is on --info.
     for (const std::string& sentence : notes.Sentences())
