@@ -29,20 +29,18 @@ QByteArray FilteredRows(const QImage& rgb) {
     const int w = rgb.width(), h = rgb.height();
     const qsizetype stride = 1 + qsizetype(w) * 3;
     QByteArray rows(stride * h, Qt::Uninitialized);
-    QByteArray above(stride - 1, '\0');
-    QByteArray line(stride - 1, Qt::Uninitialized);
-    for (int y = 0; y < h; ++y) {
+    auto* out = reinterpret_cast<unsigned char*>(rows.data());
+    for (int y = 0; y < h; ++y, out += stride) {
         const auto* px = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < w; ++x) {
-            line[3 * x] = char(qRed(px[x]));
-            line[3 * x + 1] = char(qGreen(px[x]));
-            line[3 * x + 2] = char(qBlue(px[x]));
+        const auto* above = y == 0 ? nullptr : reinterpret_cast<const QRgb*>(rgb.constScanLine(y - 1));
+        out[0] = above ? 2 : 0;
+        unsigned char* o = out + 1;
+        for (int x = 0; x < w; ++x, o += 3) {
+            const QRgb up = above ? above[x] : 0;
+            o[0] = static_cast<unsigned char>(qRed(px[x]) - qRed(up));
+            o[1] = static_cast<unsigned char>(qGreen(px[x]) - qGreen(up));
+            o[2] = static_cast<unsigned char>(qBlue(px[x]) - qBlue(up));
         }
-        char* out = rows.data() + stride * y;
-        out[0] = y == 0 ? 0 : 2;
-        for (qsizetype i = 0; i < line.size(); ++i)
-            out[1 + i] = char(line[i] - above[i]);
-        std::swap(line, above);
     }
     return rows;
 }
