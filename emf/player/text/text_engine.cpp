@@ -3,6 +3,7 @@
 #include "emf/player/text/symbol_font.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QRawFont>
@@ -143,11 +144,45 @@ void DrawString(QPainter& p, QPointF at, const QString& text) {
     p.restore();
 }
 
+// The characters the font has, as one run of glyphs at their recorded advances; the
+// others are drawn as text each, so that they find a fallback font. Laying out every
+// character as a text of its own took most of a text picture's drawing time. Only raster
+// devices: SVG and PDF keep their texts as text.
+bool DrawAsGlyphRun(QPainter& p, const TextRun& run, QPointF start, double scaleX) {
+    if (p.paintEngine()->type() != QPaintEngine::Raster) return false;
+    const QRawFont raw = QRawFont::fromFont(p.font());
+    const QList<quint32> indexes = raw.isValid() ? raw.glyphIndexesForString(run.text) : QList<quint32>();
+    // Surrogate pairs would make one glyph of two characters.
+    if (indexes.size() != run.text.size()) return false;
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    double x = start.x();
+    for (qsizetype i = 0; i < run.text.size(); ++i) {
+        if (indexes[i] != 0) {
+            glyphs.append(indexes[i]);
+            positions.append(QPointF(x, start.y()));
+        } else {
+            DrawString(p, QPointF(x, start.y()), QString(run.text.at(i)));
+        }
+        if (size_t(i) < run.advances.size()) x += run.advances[size_t(i)] * scaleX;
+    }
+    if (glyphs.isEmpty()) return true;
+    QGlyphRun glyphRun;
+    glyphRun.setRawFont(raw);
+    glyphRun.setGlyphIndexes(glyphs);
+    glyphRun.setPositions(positions);
+    glyphRun.setUnderline(p.font().underline());
+    glyphRun.setStrikeOut(p.font().strikeOut());
+    p.drawGlyphRun(QPointF(), glyphRun);
+    return true;
+}
+
 void DrawCharacters(QPainter& p, const TextRun& run, QPointF start, double scaleX) {
     if (run.advances.empty()) {
         DrawString(p, start, run.text);
         return;
     }
+    if (DrawAsGlyphRun(p, run, start, scaleX)) return;
     double x = start.x();
     for (qsizetype i = 0; i < run.text.size(); ++i) {
         DrawString(p, QPointF(x, start.y()), QString(run.text.at(i)));
