@@ -1,4 +1,5 @@
 #include "metaview/export/command_line.h"
+#include "metaview/export/render_platform.h"
 #include "metaview/windows/child_frame.h"
 #include "metaview/windows/emf_view.h"
 #include "metaview/windows/main_frame.h"
@@ -17,6 +18,8 @@
 #include <iostream>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -87,6 +90,18 @@ int RunViewer(int argc, char* argv[], const metaview::ViewerStart& start) {
     return QApplication::exec();
 }
 
+constexpr char kSystemFonts[] = "KELVANE_RENDER_SYSTEM_FONTS";
+
+// A render draws with the stand-in fonts unless a picture needs others: then it starts
+// again with the system's fonts, before anything has been written.
+bool UseStandInFonts(char* argv[]) {
+    if (qEnvironmentVariableIsSet(kSystemFonts)) return false;
+    return metaview::UseRenderPlatform([argv] {
+        qputenv(kSystemFonts, "1");
+        execv("/proc/self/exe", argv);
+    });
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -94,10 +109,10 @@ int main(int argc, char* argv[]) {
     if (metaview::WantsWindows(args))
         return RunViewer(argc, argv, metaview::ParseViewerStart(args));
     if (!args.empty() && args[0] == "--render") {
-        // A render draws into images and files only: the least platform there is, with the
-        // font database it needs for text, opened only when a text is drawn. A session's
-        // display platform would cost a file manager's thumbnailer a connection per picture.
-        qputenv("QT_QPA_PLATFORM", "minimal:enable_fonts");
+        // A render draws into images and files only: on a platform of its own, or on the
+        // least one Qt has when the picture needs the system's fonts. A session's display
+        // platform would cost a file manager's thumbnailer a connection per picture.
+        if (!UseStandInFonts(argv)) qputenv("QT_QPA_PLATFORM", "minimal:enable_fonts");
         QGuiApplication app(argc, argv);
         // Every painter starts with the application's font; left unset, finding it read the
         // whole font configuration even for pictures without a text. The player sets its

@@ -32,7 +32,8 @@ QByteArray FilteredRows(const QImage& rgb) {
     auto* out = reinterpret_cast<unsigned char*>(rows.data());
     for (int y = 0; y < h; ++y, out += stride) {
         const auto* px = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        const auto* above = y == 0 ? nullptr : reinterpret_cast<const QRgb*>(rgb.constScanLine(y - 1));
+        const auto* above =
+            y == 0 ? nullptr : reinterpret_cast<const QRgb*>(rgb.constScanLine(y - 1));
         out[0] = above ? 2 : 0;
         unsigned char* o = out + 1;
         for (int x = 0; x < w; ++x, o += 3) {

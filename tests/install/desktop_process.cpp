@@ -4,12 +4,15 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-ProcessResult RunProcess(const QString& program, const QStringList& args) {
+ProcessResult RunProcess(const QString& program, const QStringList& args,
+                         const QStringList& environment) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY"));
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    for (const QString& entry : environment)
+        env.insert(entry.section('=', 0, 0), entry.section('=', 1));
     p.setProcessEnvironment(env);
     p.start(program, args);
     ProcessResult result;

@@ -9,8 +9,10 @@ struct ProcessResult {
     QString out, err;
 };
 
-/// Runs program with args, no display and no platform chosen; waits up to 60 s.
-ProcessResult RunProcess(const QString& program, const QStringList& args);
+/// Runs program with args, no display and no platform chosen, and the NAME=value entries of
+/// environment set; waits up to 60 s.
+ProcessResult RunProcess(const QString& program, const QStringList& args,
+                         const QStringList& environment = {});
 
 /// Whether a tool is on the PATH; tests of optional validators skip without it.
 bool HaveTool(const QString& name);

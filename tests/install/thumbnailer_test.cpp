@@ -107,4 +107,64 @@ TEST_F(Thumbnailer, SlowPictureIsGivenUpOnWithoutOutput) {
     EXPECT_FALSE(QFile::exists(Output()));
 }
 
+// Thumbnails draw with the stand-in fonts' files, without the system's font configuration;
+// what they draw must not differ from a drawing with the system's fonts.
+class ThumbnailFonts : public Thumbnailer {
+protected:
+    QImage Render(const QString& input, const QStringList& environment = {}) {
+        const QString out = dir.filePath(QStringLiteral("render%1.png").arg(++m_renders));
+        const ProcessResult r = RunProcess(
+            KELVANE_EXE, {"--render", input, "--png", out, "--size", "300"}, environment);
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        return QImage(out, "PNG").convertToFormat(QImage::Format_RGB32);
+    }
+    QImage WithSystemFonts(const QString& input) {
+        return Render(input, {"KELVANE_RENDER_SYSTEM_FONTS=1"});
+    }
+    QString TextPicture(const char* name, std::u16string face, std::u16string_view text) {
+        emf::EmfBuilder b;
+        b.SetFrame({0, 0, 4000, 1000});
+        emf::LogFontW font;
+        font.height = -60;
+        font.faceName = std::move(face);
+        b.ExtCreateFontIndirectW(1, font);
+        b.SelectObject(1);
+        b.ExtTextOutW({5, 10}, text);
+        return Write(name, b.Build());
+    }
+
+private:
+    int m_renders = 0;
+};
+
+TEST_F(ThumbnailFonts, CorpusTextsDrawAsWithTheSystemsFonts) {
+    for (const char* name :
+         {"kakwa-libemf2svg/emf/test-059.emf", "kakwa-libemf2svg/emf/test-112.emf",
+          "caolanm-libwmf/examples/Eg.wmf"}) {
+        const QString file = CorpusFile(name);
+        if (file.isEmpty()) GTEST_SKIP() << "../shared/corpus is not here";
+        const QImage fast = Render(file);
+        EXPECT_FALSE(fast.isNull()) << name;
+        EXPECT_EQ(fast, WithSystemFonts(file)) << name;
+    }
+}
+
+// DejaVu Serif is installed with the stand-ins but is none of them: only a start again with
+// the system's fonts draws it, and it draws otherwise than the stand-in for an unknown face.
+TEST_F(ThumbnailFonts, AFaceTheStandInsLackStartsAgainWithTheSystemsFonts) {
+    const QString serif = TextPicture("serif.emf", u"DejaVu Serif", u"Hamburgefonstiv");
+    const QImage drawn = Render(serif);
+    EXPECT_EQ(drawn, WithSystemFonts(serif));
+    EXPECT_NE(drawn, Render(TextPicture("unknown.emf", u"No Such Face", u"Hamburgefonstiv")));
+}
+
+TEST_F(ThumbnailFonts, WithoutTheStandInsTheSystemsFontsDraw) {
+    const QString file = TextPicture("arial.emf", u"Arial", u"Hamburgefonstiv");
+    const QImage expected = WithSystemFonts(file);
+    // Where the stand-ins' files are looked for, nothing is found.
+    const QImage drawn = Render(
+        file, {"XDG_DATA_HOME=" + dir.filePath("none"), "XDG_DATA_DIRS=" + dir.filePath("none")});
+    EXPECT_EQ(drawn, expected);
+}
+
 } // namespace
