@@ -151,7 +151,8 @@ void DrawString(QPainter& p, QPointF at, const QString& text) {
 bool DrawAsGlyphRun(QPainter& p, const TextRun& run, QPointF start, double scaleX) {
     if (p.paintEngine()->type() != QPaintEngine::Raster) return false;
     const QRawFont raw = QRawFont::fromFont(p.font());
-    const QList<quint32> indexes = raw.isValid() ? raw.glyphIndexesForString(run.text) : QList<quint32>();
+    const QList<quint32> indexes =
+        raw.isValid() ? raw.glyphIndexesForString(run.text) : QList<quint32>();
     // Surrogate pairs would make one glyph of two characters.
     if (indexes.size() != run.text.size()) return false;
     QList<quint32> glyphs;
