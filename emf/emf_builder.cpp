@@ -235,23 +235,32 @@ void EmfBuilder::Polygon16(std::span<const PointS> points) {
 
 // [MS-EMF] 2.3.5.8: bounds, graphics mode, scales, then the EmrText with the string after it.
 void EmfBuilder::AddTextOut(std::uint32_t type, PointL p, Bytes text, std::uint32_t chars,
-                            std::uint32_t options, const RectL& rect) {
+                            std::uint32_t options, const RectL& rect,
+                            std::span<const std::int32_t> dx) {
     constexpr std::uint32_t kStringOffset = 76, kGmCompatible = 1;
+    const auto padded = std::uint32_t((text.size() + 3) / 4 * 4);
+    const std::uint32_t dxOffset = dx.empty() ? 0 : kStringOffset + padded;
     std::vector<std::byte> params = PackParams(RectL{0, 0, -1, -1}, kGmCompatible, 0u, 0u, p, chars,
-                                               kStringOffset, options, rect, 0u);
+                                               kStringOffset, options, rect, dxOffset);
     ByteWriter w(params);
     w.bytes(text);
+    if (!dx.empty()) {
+        for (std::size_t i = text.size(); i < padded; ++i)
+            w.u8(0);
+        for (std::int32_t advance : dx)
+            w.i32(advance);
+    }
     AddRecord(type, params);
     IncludeInBounds({p.x, p.y, p.x, p.y});
 }
 
 void EmfBuilder::ExtTextOutW(PointL p, std::u16string_view text, std::uint32_t options,
-                             const RectL& rect) {
+                             const RectL& rect, std::span<const std::int32_t> dx) {
     std::vector<std::byte> units;
     ByteWriter w(units);
     for (char16_t c : text)
         w.u16(c);
-    AddTextOut(EMR_EXTTEXTOUTW, p, units, std::uint32_t(text.size()), options, rect);
+    AddTextOut(EMR_EXTTEXTOUTW, p, units, std::uint32_t(text.size()), options, rect, dx);
 }
 
 void EmfBuilder::ExtTextOutA(PointL p, std::string_view text, std::uint32_t options) {

@@ -69,10 +69,10 @@ public:
     void Ellipse(const RectL& box);
     void Polyline16(std::span<const PointS> points);
     void Polygon16(std::span<const PointS> points);
-    /// EMR_EXTTEXTOUTW at reference point p, without spacing array; rect is the rectangle
-    /// of ETO_CLIPPED or ETO_OPAQUE in options.
+    /// EMR_EXTTEXTOUTW at reference point p; rect is the rectangle of ETO_CLIPPED or
+    /// ETO_OPAQUE in options; dx, when given, the advance of each character.
     void ExtTextOutW(PointL p, std::u16string_view text, std::uint32_t options = 0,
-                     const RectL& rect = {0, 0, -1, -1});
+                     const RectL& rect = {0, 0, -1, -1}, std::span<const std::int32_t> dx = {});
     /// EMR_EXTTEXTOUTA at reference point p; text is Windows-1252 bytes.
     void ExtTextOutA(PointL p, std::string_view text, std::uint32_t options = 0);
 
@@ -85,7 +85,8 @@ public:
 
 private:
     void AddTextOut(std::uint32_t type, PointL p, Bytes text, std::uint32_t chars,
-                    std::uint32_t options, const RectL& rect);
+                    std::uint32_t options, const RectL& rect,
+                    std::span<const std::int32_t> dx = {});
     void AddPoly16(std::uint32_t type, std::span<const PointS> points);
     std::vector<std::byte> HeaderRecord() const;
     RectL Frame() const;

@@ -90,4 +90,23 @@ std::optional<QString> ReadUtf16At(const ByteReader& r, std::uint32_t offset, st
     return text;
 }
 
+std::optional<LogFont> ReadLogFontW(ByteReader& r) {
+    LogFont f;
+    f.height = r.i32();
+    f.width = r.i32();
+    f.escapement = r.i32();
+    f.orientation = r.i32();
+    f.weight = r.i32();
+    f.italic = r.u8();
+    f.underline = r.u8();
+    f.strikeOut = r.u8();
+    f.charSet = r.u8();
+    r.skip(3); // precisions and quality
+    f.pitchAndFamily = r.u8();
+    const std::optional<QString> face = ReadUtf16At(r, std::uint32_t(r.pos()), 32);
+    if (!r.ok() || !face) return std::nullopt;
+    f.faceName = face->left(face->indexOf(QChar(0)));
+    return f;
+}
+
 } // namespace emf

@@ -2,6 +2,7 @@
 // Reading the common structures of EMF records ([MS-EMF] 2.2) through a ByteReader.
 
 #include "emf/byte_reader.h"
+#include "emf/player/gdi_objects.h"
 
 #include <QPainterPath>
 #include <QPolygonF>
@@ -27,6 +28,8 @@ std::optional<QPolygonF> ReadPoints(ByteReader& r, std::uint32_t count, bool six
 inline constexpr int kMaxRegionCoordinate = 1 << 29;
 /// A RegionData object ([MS-EMF] 2.2.24): its rectangles, in the units the record uses.
 std::optional<QRegion> ReadRegionData(ByteReader& r, std::uint32_t size);
+/// A LogFontW ([MS-EMF] 2.2.13) at the reader's position; none when it does not fit.
+std::optional<LogFont> ReadLogFontW(ByteReader& r);
 /// A UTF-16LE string of count units at offset from the record start.
 std::optional<QString> ReadUtf16At(const ByteReader& r, std::uint32_t offset, std::uint32_t count);
 

@@ -6,6 +6,7 @@
 #include "metaview/export/png_file.h"
 
 #include "emf/player/device_context.h"
+#include "emf/player/text/font_mapping.h"
 
 #include <QFileInfo>
 
@@ -208,6 +209,9 @@ int RunRender(std::span<const std::string> args, std::ostream& err) {
             err << "kelvane: " << error << "\n";
             return 1;
         }
+        // The faces first: a picture that needs the system's fonts then starts again at
+        // once, not after most of its drawing.
+        emf::DrawingFaces(*picture.picture);
         bytes = Draw(*picture.picture, options, notes);
     }
     // What drawing left out (a damaged embedded image, say) is a note, as damage is on --info.

@@ -3,6 +3,7 @@
 #include "player_fixture.h"
 
 #include "emf/player/metafile_player.h"
+#include "emf/player/text/font_mapping.h"
 #include "emf/player/text/symbol_font.h"
 
 #include <QPainter>
@@ -129,6 +130,47 @@ TEST(Text, SpacingArrayPlacesEachCharacter) {
     c.dc->ExtTextOutA(20, 60, 0, nullptr, "III", dx);
     const auto [first, last] = InkColumns(c.Done());
     EXPECT_NEAR(last - first, 200, 8);
+}
+
+// Characters with advances are drawn as one run of the font's glyphs; one the font lacks
+// (Arabic, which Liberation Sans has not) is still found in a fallback font and drawn at its
+// advance, as when it is drawn alone.
+TEST(Text, ACharacterTheFontLacksIsDrawnFromAFallbackAtItsAdvance) {
+    const auto picture = [](const std::vector<std::pair<int, std::u16string_view>>& runs) {
+        EmfBuilder b = Canvas();
+        LogFontW f;
+        f.height = -30;
+        f.faceName = u"Arial";
+        b.ExtCreateFontIndirectW(1, f);
+        b.SelectObject(1);
+        b.SetBkMode(TRANSPARENT);
+        for (const auto& [x, text] : runs) {
+            // Single characters go without advances: laid out as text, as before runs.
+            const std::vector<std::int32_t> dx(text.size() > 1 ? text.size() : 0, 30);
+            b.ExtTextOutW({x, 50}, text, 0, {0, 0, -1, -1}, dx);
+        }
+        return Play(b);
+    };
+    const QImage drawn = picture({{5, u"I\u0627I"}}); // alef between two I
+    const QImage apart = picture({{5, u"I"}, {35, u"\u0627"}, {65, u"I"}});
+    EXPECT_EQ(InkColumns(drawn.copy(30, 0, 30, 100)), InkColumns(apart.copy(30, 0, 30, 100)));
+    EXPECT_EQ(drawn, apart);
+}
+
+// Before a picture is drawn, its fonts' faces can be known, each as it will be drawn.
+TEST(Text, DrawingFacesAreTheStandInsOfThePicturesFonts) {
+    EmfBuilder b = Canvas();
+    std::uint32_t handle = 1;
+    for (const auto& [face, family] :
+         {std::pair{u"Arial", 0}, {u"Courier New", 0}, {u"", 0x10}, {u"Symbol", 0}}) {
+        LogFontW f;
+        f.faceName = face;
+        f.pitchAndFamily = std::uint8_t(family); // FF_ROMAN for the nameless one
+        b.ExtCreateFontIndirectW(handle++, f);
+    }
+    EXPECT_EQ(DrawingFaces(*b.Picture().picture),
+              QStringList(
+                  {"Liberation Sans", "Liberation Mono", "Liberation Serif", "Liberation Serif"}));
 }
 
 TEST(Text, OpaqueRectangleIsFilledEvenForEmptyText) {

@@ -117,22 +117,8 @@ bool CreateDibPatternBrushPt(Playback& pb, ByteReader& r) {
 
 bool ExtCreateFontIndirectW(Playback& pb, ByteReader& r) {
     const std::uint32_t index = r.u32();
-    LogFont f;
-    f.height = r.i32();
-    f.width = r.i32();
-    f.escapement = r.i32();
-    f.orientation = r.i32();
-    f.weight = r.i32();
-    f.italic = r.u8();
-    f.underline = r.u8();
-    f.strikeOut = r.u8();
-    f.charSet = r.u8();
-    r.skip(3); // precisions and quality
-    f.pitchAndFamily = r.u8();
-    const std::optional<QString> face = ReadUtf16At(r, std::uint32_t(r.pos()), 32);
-    if (!r.ok() || !face) return false;
-    f.faceName = face->left(face->indexOf(QChar(0)));
-    return Store(pb, index, MakeObject(std::move(f)));
+    std::optional<LogFont> font = ReadLogFontW(r);
+    return font && Store(pb, index, MakeObject(std::move(*font)));
 }
 
 namespace {

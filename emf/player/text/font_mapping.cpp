@@ -1,5 +1,8 @@
 #include "emf/player/text/font_mapping.h"
 
+#include "emf/player/record_reader.h"
+#include "emf/record_types.h"
+
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QHash>
@@ -98,6 +101,18 @@ QFont RealizeFont(const LogFont& f, double emPixels, double widthPixels) {
             q.setStretch(std::clamp(int(std::lround(100 * widthPixels / natural)), 1, 4000));
     }
     return q;
+}
+
+QStringList DrawingFaces(const EnhMetaFile& picture) {
+    QStringList faces;
+    for (const RecordView& record : picture.Records()) {
+        if (record.type != EMR_EXTCREATEFONTINDIRECTW) continue;
+        ByteReader r = record.params();
+        r.skip(4); // the object index
+        if (const std::optional<LogFont> font = ReadLogFontW(r))
+            faces.append(SubstituteFace(*font));
+    }
+    return faces;
 }
 
 } // namespace emf
