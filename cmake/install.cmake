@@ -2,7 +2,7 @@
 # `cmake --install build --prefix DIR` and the Debian package agree.
 include(GNUInstallDirs)
 
-install(TARGETS melvara kelvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS melvara kelvane kelvane-thumbnailer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/help/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/melvara/help)
 

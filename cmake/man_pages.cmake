@@ -1,4 +1,4 @@
-# melvara.1 and kelvane.1 are made from the programs' own --help and --version, so the
+# The programs' pages are made from their own --help and --version, so the
 # manual never drifts from the program; compressed as Debian's policy asks.
 find_program(HELP2MAN help2man REQUIRED)
 find_program(GZIP gzip REQUIRED)
@@ -19,3 +19,4 @@ endfunction()
 
 korvel_man_page(melvara "catalogue of an audio collection with label printing")
 korvel_man_page(kelvane "viewer and inspector of EMF and WMF pictures")
+korvel_man_page(kelvane-thumbnailer "draws EMF and WMF pictures into image files for file managers")

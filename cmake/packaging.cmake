@@ -15,6 +15,7 @@ set(CPACK_STRIP_FILES ON)
 # thumbnailer's start-up time does not measurably change.
 target_link_options(melvara PRIVATE -Wl,-z,relro,-z,now)
 target_link_options(kelvane PRIVATE -Wl,-z,relro,-z,now)
+target_link_options(kelvane-thumbnailer PRIVATE -Wl,-z,relro,-z,now)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)

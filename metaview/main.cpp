@@ -1,5 +1,5 @@
 #include "metaview/export/command_line.h"
-#include "metaview/export/render_platform.h"
+#include "metaview/export/render_process.h"
 #include "metaview/windows/child_frame.h"
 #include "metaview/windows/emf_view.h"
 #include "metaview/windows/main_frame.h"
@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFont>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStandardPaths>
@@ -18,8 +17,6 @@
 #include <iostream>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace {
 
@@ -90,39 +87,13 @@ int RunViewer(int argc, char* argv[], const metaview::ViewerStart& start) {
     return QApplication::exec();
 }
 
-constexpr char kSystemFonts[] = "KELVANE_RENDER_SYSTEM_FONTS";
-
-// A render draws with the stand-in fonts unless a picture needs others: then it starts
-// again with the system's fonts, before anything has been written.
-bool UseStandInFonts(char* argv[]) {
-    if (qEnvironmentVariableIsSet(kSystemFonts)) return false;
-    return metaview::UseRenderPlatform([argv] {
-        qputenv(kSystemFonts, "1");
-        execv("/proc/self/exe", argv);
-    });
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (metaview::WantsWindows(args))
         return RunViewer(argc, argv, metaview::ParseViewerStart(args));
-    if (!args.empty() && args[0] == "--render") {
-        // A render draws into images and files only: on a platform of its own, or on the
-        // least one Qt has when the picture needs the system's fonts. A session's display
-        // platform would cost a file manager's thumbnailer a connection per picture.
-        if (!UseStandInFonts(argv)) qputenv("QT_QPA_PLATFORM", "minimal:enable_fonts");
-        QGuiApplication app(argc, argv);
-        // Every painter starts with the application's font; left unset, finding it read the
-        // whole font configuration even for pictures without a text. The player sets its
-        // own fonts, so this one is never drawn with.
-        QGuiApplication::setFont(QFont(QStringLiteral("Liberation Sans")));
-        const int result = metaview::RunCommandLine(args, std::cout, std::cerr);
-        // The output is complete: tearing down fonts and plugins would only delay the caller.
-        std::cout.flush();
-        std::cerr.flush();
-        std::_Exit(result);
-    }
+    if (!args.empty() && args[0] == "--render")
+        metaview::RunRenderProcess(argc, argv, std::span(args).subspan(1));
     return metaview::RunCommandLine(args, std::cout, std::cerr);
 }

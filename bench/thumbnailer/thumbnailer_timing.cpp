@@ -28,7 +28,7 @@ struct Run {
     int status = -1;
 };
 
-// The Exec line with its placeholders filled; the program is the built kelvane.
+// The Exec line with its placeholders filled; the program is the built one.
 QStringList Command(const QString& input, const QString& output, int size) {
     QFile entry(QStringLiteral(KORVEL_THUMBNAILER));
     if (!entry.open(QIODevice::ReadOnly)) return {};
@@ -36,7 +36,7 @@ QStringList Command(const QString& input, const QString& output, int size) {
     for (const QString& line : QString::fromUtf8(entry.readAll()).split('\n'))
         if (line.startsWith("Exec=")) args = line.mid(5).split(' ', Qt::SkipEmptyParts);
     if (args.isEmpty()) return {};
-    args[0] = QStringLiteral(KELVANE_EXE);
+    args[0] = QStringLiteral(THUMBNAILER_EXE);
     for (QString& arg : args)
         arg = arg == "%i"   ? input
               : arg == "%o" ? output

@@ -37,7 +37,7 @@ protected:
 };
 
 TEST_F(InstallTree, ProgramsAndTheHelpPagesTheyLookFor) {
-    for (const char* program : {"melvara", "kelvane"}) {
+    for (const char* program : {"melvara", "kelvane", "kelvane-thumbnailer"}) {
         const QFileInfo exe(Path(QStringLiteral(KORVEL_BINDIR "/") + program));
         EXPECT_TRUE(exe.isFile() && exe.isExecutable()) << program;
     }
@@ -122,7 +122,8 @@ TEST_F(InstallTree, ThumbnailerAndManualPages) {
     const QString entry = QString::fromUtf8(thumbnailer.readAll());
     EXPECT_TRUE(entry.startsWith("[Thumbnailer Entry]"));
     EXPECT_TRUE(entry.contains("image/emf;") && entry.contains("image/wmf;"));
-    for (const char* program : {"melvara", "kelvane"}) {
+    EXPECT_TRUE(entry.contains("\nExec=kelvane-thumbnailer "));
+    for (const char* program : {"melvara", "kelvane", "kelvane-thumbnailer"}) {
         const QString page = Path(QStringLiteral(KORVEL_MANDIR "/man1/%1.1.gz").arg(program));
         const ProcessResult r = RunProcess("gzip", {"-dc", page});
         ASSERT_EQ(r.exitCode, 0) << program;

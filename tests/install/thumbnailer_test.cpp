@@ -16,8 +16,8 @@ namespace {
 
 class Thumbnailer : public ::testing::Test {
 protected:
-    // The Exec line with %i, %o and %s filled in; its program is the built kelvane, since
-    // the entry names the one on the PATH.
+    // The Exec line with %i, %o and %s filled in; its program is the built one, since the
+    // entry names the one on the PATH.
     ProcessResult Thumbnail(const QString& input, int size) {
         QFile entry(KORVEL_SOURCE_DIR "/resources/desktop/kelvane.thumbnailer");
         EXPECT_TRUE(entry.open(QIODevice::ReadOnly));
@@ -32,7 +32,7 @@ protected:
                   : arg == "%o" ? Output()
                   : arg == "%s" ? QString::number(size)
                                 : arg;
-        return RunProcess(KELVANE_EXE, args);
+        return RunProcess(THUMBNAILER_EXE, args);
     }
     QString Output() const { return dir.filePath("thumbnail.png"); }
     QString Write(const char* name, const std::vector<std::byte>& bytes) {

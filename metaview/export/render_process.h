@@ -1,0 +1,15 @@
+#pragma once
+// A process that only renders: `kelvane --render` and the thumbnailer program.
+
+#include <span>
+#include <string>
+
+namespace metaview {
+
+/// Runs the render command args (without "--render") as the whole process: on the render
+/// platform with the stand-in fonts, started again with the system's fonts when a picture
+/// needs them, and ended without tearing anything down. argv is the process's own, for the
+/// start again. Returns only if ending failed; the exit status is RunRender's.
+[[noreturn]] void RunRenderProcess(int argc, char* argv[], std::span<const std::string> args);
+
+} // namespace metaview
