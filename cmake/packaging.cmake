@@ -21,8 +21,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Kelvane's render platform uses Qt's private platform API, which holds for one Qt release.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-base-abi (= ${Qt6Core_VERSION})")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KORVEL_WEB_URL})
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-wayland")
 # gLabels' product database: label sheets chosen by brand and part number instead of measured.
