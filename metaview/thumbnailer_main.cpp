@@ -34,5 +34,9 @@ int main(int argc, char* argv[]) {
         std::cout << "Korvel-Software Kelvane thumbnailer " KELVANE_VERSION "\n";
         return 0;
     }
+    if (args.empty()) {
+        std::cerr << kUsage;
+        return 2;
+    }
     metaview::RunRenderProcess(argc, argv, args);
 }
